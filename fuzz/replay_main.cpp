@@ -1,0 +1,28 @@
+// Replays a fuzz target's seed corpus without libFuzzer, so the regular test
+// run (and the sanitizer run) feeds every saved input through the target.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+int main(int argc, char** argv) {
+  int replayed = 0;
+  for (int i = 1; i < argc; ++i) {
+    const std::filesystem::path root{argv[i]};
+    if (!std::filesystem::exists(root)) continue;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+      if (!entry.is_regular_file()) continue;
+      std::ifstream file{entry.path(), std::ios::binary};
+      const std::vector<char> bytes{std::istreambuf_iterator<char>{file}, {}};
+      LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+      ++replayed;
+    }
+  }
+  std::cout << "replayed " << replayed << " inputs\n";
+  return 0;
+}

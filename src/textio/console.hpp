@@ -1,0 +1,47 @@
+// The console output (standard output): how records and messages appear there.
+#pragma once
+
+#include <ostream>
+#include <string_view>
+
+#include "textio/records.hpp"
+
+namespace tarniq::textio {
+
+class Console {
+ public:
+  enum class Mode {
+    // A terminal: the first character of each record is carriage control
+    // (blank: new line, "0": one empty line first, "1": new page, "+": over
+    // the current line) and is not shown.
+    Terminal,
+    // A file or pipe: each record is written whole, ended by CR LF; an open
+    // record (a prompt) gets no line end.
+    Redirected,
+  };
+
+  Console(std::ostream& out, Mode mode) : out_(out), mode_(mode) {}
+
+  void write(const Records& records);
+  // A text of the program's own (not a record): shown whole on a line of its own.
+  void message_line(std::string_view text);
+  // As message_line, but the cursor stays after the text for an answer.
+  void message_prompt(std::string_view text);
+  // The user has ended an answer line: on a terminal the cursor is at the
+  // start of a new line.
+  void answer_received();
+  // Ends a line left pending, before the program exits.
+  void finish();
+
+ private:
+  enum class Cursor { LineStart, AfterRecord, AfterPrompt };
+
+  void show_on_terminal(std::string_view record, bool open);
+  void start_own_line();
+
+  std::ostream& out_;
+  Mode mode_;
+  Cursor cursor_ = Cursor::LineStart;
+};
+
+}  // namespace tarniq::textio

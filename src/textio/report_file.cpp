@@ -1,0 +1,81 @@
+// The report file on disk.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "textio/fatal_error.hpp"
+#include "textio/report.hpp"
+
+namespace tarniq::textio {
+namespace {
+
+ErrorNumber open_error_number(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR: return ErrorNumber::FileNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS: return ErrorNumber::PermissionDenied;
+    case ENAMETOOLONG:
+    case EINVAL:
+    case EILSEQ: return ErrorNumber::FileNameError;
+    default: return ErrorNumber::OpenFailure;
+  }
+}
+
+class ReportFile final : public ReportChannel {
+ public:
+  ReportFile(int descriptor, std::string name) : fd_(descriptor), name_(std::move(name)) {}
+  ReportFile(const ReportFile&) = delete;
+  ReportFile& operator=(const ReportFile&) = delete;
+  ~ReportFile() override { ::close(fd_); }
+
+  void write(const Records& records) override {
+    if (!replaced_old_contents_) cut_old_contents();
+    write_all(report_bytes(records));
+  }
+
+ private:
+  // Called before the first record: from here on the report replaces
+  // whatever the file held.
+  void cut_old_contents() {
+    struct stat status {};
+    if (::fstat(fd_, &status) == 0 && S_ISREG(status.st_mode) && ::ftruncate(fd_, 0) != 0)
+      fail();
+    replaced_old_contents_ = true;
+  }
+
+  void write_all(const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+      const ssize_t written = ::write(fd_, bytes.data() + done, bytes.size() - done);
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) fail();
+      done += static_cast<std::size_t>(written);
+    }
+  }
+
+  // A report that cannot be written must not pass for a complete one.
+  [[noreturn]] void fail() const { throw FatalError{ErrorNumber::WriteFailure, kReportUnit, name_}; }
+
+  int fd_;
+  std::string name_;
+  bool replaced_old_contents_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<ReportChannel> open_report_file(const std::string& name) {
+  if (name.find('\0') != std::string::npos)
+    throw FatalError{ErrorNumber::FileNameError, kReportUnit, name};
+  int fd = -1;
+  do {
+    fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) throw FatalError{open_error_number(errno), kReportUnit, name};
+  return std::make_unique<ReportFile>(fd, name);
+}
+
+}  // namespace tarniq::textio

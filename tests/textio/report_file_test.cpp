@@ -1,0 +1,86 @@
+// The report file on disk: creation, replacement of old contents, open errors.
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "support/temp_dir.hpp"
+#include "textio/fatal_error.hpp"
+#include "textio/report.hpp"
+
+namespace tarniq::textio {
+namespace {
+
+using tarniq::testing::read_file;
+using tarniq::testing::TempDir;
+using tarniq::testing::write_file;
+
+TEST(ReportFile, MissingFileIsCreatedEmpty) {
+  TempDir dir;
+  const auto path = dir / "new.txt";
+  { const auto report = open_report_file(path.string()); }
+  ASSERT_TRUE(std::filesystem::exists(path));
+  EXPECT_EQ(read_file(path), "");
+}
+
+// An old file stays as it was until the first record, which replaces it; the
+// file then ends after the last record written, even if the old one was longer.
+TEST(ReportFile, OldContentsReplacedAtFirstRecord) {
+  TempDir dir;
+  const auto path = dir / "old.txt";
+  const std::string old_contents(500, 'x');
+  write_file(path, old_contents);
+  const auto report = open_report_file(path.string());
+  EXPECT_EQ(read_file(path), old_contents);
+  report->write(Records{{"", " TARNIQ"}, false});
+  EXPECT_EQ(read_file(path), "\r\n TARNIQ\r\n");  // on disk at once, nothing buffered
+  report->write(Records{{" row"}, false});
+  EXPECT_EQ(read_file(path), "\r\n TARNIQ\r\n row\r\n");
+}
+
+TEST(ReportFile, OpenErrors) {
+  TempDir dir;
+  const std::pair<std::string, ErrorNumber> cases[] = {
+      {(dir / "missing" / "r.txt").string(), ErrorNumber::FileNotFound},
+      {dir.path().string(), ErrorNumber::OpenFailure},
+      {std::string("bad\0name", 8), ErrorNumber::FileNameError},
+      {(dir / std::string(5000, 'n')).string(), ErrorNumber::FileNameError},
+  };
+  for (const auto& [name, number] : cases) {
+    try {
+      open_report_file(name);
+      ADD_FAILURE() << name;
+    } catch (const FatalError& error) {
+      EXPECT_EQ(error.number, number) << name;
+      EXPECT_EQ(error.unit, 66);
+      EXPECT_EQ(error.file, name);
+    }
+  }
+}
+
+TEST(ReportFile, PermissionDenied) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
+  TempDir dir;
+  const auto path = dir / "locked.txt";
+  write_file(path, "x");
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+  try {
+    open_report_file(path.string());
+    ADD_FAILURE();
+  } catch (const FatalError& error) {
+    EXPECT_EQ(error.number, ErrorNumber::PermissionDenied);
+  }
+}
+
+TEST(FatalError, DiagnosticAndStatus) {
+  const FatalError error{ErrorNumber::EndOfFile, 5, "CONIN$"};
+  EXPECT_EQ(error.describe(), "severe (24): end-of-file during read, unit 5, file CONIN$");
+  EXPECT_EQ(static_cast<unsigned>(error.exit_status()), 0xC0000018u);
+  EXPECT_EQ(FatalError({ErrorNumber::FileNotFound, 66, "a/b"}).describe(),
+            "severe (29): file not found, unit 66, file a/b");
+}
+
+}  // namespace
+}  // namespace tarniq::textio

@@ -11,7 +11,7 @@ FUZZ_DIR     := build-fuzz
 BENCH_DIR    := build-bench
 
 BUILD_PACKAGES := cmake make g++ libgtest-dev
-BENCH_PACKAGES := libbenchmark-dev
+BENCH_PACKAGES := libbenchmark-dev time
 FUZZ_PACKAGES  := clang libclang-rt-14-dev
 
 .PHONY: all build run test sanitize fuzz bench deps deps-bench deps-fuzz clean

@@ -94,37 +94,33 @@ TEST(TerminalSession, ConsoleShowsRecordsWithoutControlCharacter) {
   TerminalSession terminal(folder.path());
   ASSERT_TRUE(terminal.started());
 
-  EXPECT_EQ(terminal.read_until("Enter output file "),
-            "\r\nRectangular Horn Designed to Prescribed Beamwidths\r\n\r\nEnter output file ");
-  terminal.type("report.txt\n");
-  EXPECT_EQ(terminal.read_until("2 inches "), "Enter units: 1 cm, 2 inches ");
-  terminal.type("2\n");
-  EXPECT_EQ(terminal.read_until("(2) 10 dB "), "Enter Design Input (1) 3 dB (2) 10 dB ");
-  terminal.type("1\n");
-  EXPECT_EQ(terminal.read_until("Height "), "Enter Input Waveguide  Width, Height ");
-  terminal.type("0.9 0.9\n");
-  EXPECT_EQ(terminal.read_until("Horn? "), "Square Horn? ");
-  terminal.type("y\n");
-  EXPECT_EQ(terminal.read_until("Beamwidth "), "Design to (1) E Plane, (2) H Plane, '(3) Avg. Beamwidth ");
-  terminal.type("1\n");
-  EXPECT_EQ(terminal.read_until("Beamwidth "), "Enter Beamwidth ");
-  terminal.type("20\n");
-  EXPECT_EQ(terminal.read_until("(GHz) "), "Enter Design Frequency (GHz) ");
-  terminal.type("10\n");
-  EXPECT_EQ(terminal.read_until("(0 terminates) "),
-            "Enter Aperture Phase Deviation (S)\r\n"
-            "     Narrow Plane (0 TO 0.7) Start,Stop,Step (0 terminates) ");
-  terminal.type("0.25 0.25 0.1\n");
-  EXPECT_EQ(terminal.read_until("(0 terminates) "),
-            "\r\n  S      Width  Slant Radius  Length  Flare Angle\r\n\r\n"
-            "0.250    3.161       4.234     2.810     21.921\r\n"
-            "\r\nFrequency Response\r\n\r\nEnter Width, Axial Length (0 terminates) ");
-  terminal.type("0 0\n");
-  EXPECT_EQ(terminal.read_until("(0 terminates) "),
-            "Enter Aperture Phase Deviation (S)\r\n"
-            "     Narrow Plane (0 TO 0.7) Start,Stop,Step (0 terminates) ");
-  terminal.type("0 0 0\n");
-  EXPECT_EQ(terminal.read_until("terminated.\r\n"), "Stop - Program terminated.\r\n");
+  // What the screen shows after each answer (the first step answers nothing).
+  struct Step {
+    const char* typed;
+    std::string shown;
+  };
+  const Step steps[] = {
+      {nullptr, "\r\nRectangular Horn Designed to Prescribed Beamwidths\r\n\r\nEnter output file "},
+      {"report.txt", "Enter units: 1 cm, 2 inches "},
+      {"2", "Enter Design Input (1) 3 dB (2) 10 dB "},
+      {"1", "Enter Input Waveguide  Width, Height "},
+      {"0.9 0.9", "Square Horn? "},
+      {"y", "Design to (1) E Plane, (2) H Plane, '(3) Avg. Beamwidth "},
+      {"1", "Enter Beamwidth "},
+      {"20", "Enter Design Frequency (GHz) "},
+      {"10", "Enter Aperture Phase Deviation (S)\r\n"
+             "     Narrow Plane (0 TO 0.7) Start,Stop,Step (0 terminates) "},
+      {"0.25 0.25 0.1", "\r\n  S      Width  Slant Radius  Length  Flare Angle\r\n\r\n"
+                        "0.250    3.161       4.234     2.810     21.921\r\n"
+                        "\r\nFrequency Response\r\n\r\nEnter Width, Axial Length (0 terminates) "},
+      {"0 0", "Enter Aperture Phase Deviation (S)\r\n"
+              "     Narrow Plane (0 TO 0.7) Start,Stop,Step (0 terminates) "},
+      {"0 0 0", "Stop - Program terminated.\r\n"},
+  };
+  for (const Step& step : steps) {
+    if (step.typed != nullptr) terminal.type(std::string(step.typed) + "\n");
+    EXPECT_EQ(terminal.read_until(step.shown), step.shown) << (step.typed ? step.typed : "start");
+  }
   EXPECT_EQ(terminal.exit_status(), 0);
   EXPECT_TRUE(std::filesystem::exists(folder / "report.txt"));
 }

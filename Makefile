@@ -1,6 +1,7 @@
 # Entry points: `make run`, `make test`, `make sanitize`, `make fuzz`, `make bench`.
 # Each target first installs what it needs (Debian packages) when missing and root.
 
+MAKEFLAGS    += --no-print-directory
 JOBS         ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS  ?=

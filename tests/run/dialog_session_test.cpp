@@ -268,5 +268,14 @@ TEST(DialogSession, ReportThatCannotBeOpened) {
   EXPECT_EQ(folder.program.status, 30);
 }
 
+// A report that cannot take its records ends the run instead of passing for
+// a complete one.
+TEST(DialogSession, ReportThatCannotBeWritten) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  const SessionResult full = run_session("/dev/full\n2\n1\n0.9 0.4\n30 20\n10\n0 0 0\n");
+  EXPECT_EQ(full.program.err, "tarniq: severe (38): error during write, unit 66, file /dev/full\n");
+  EXPECT_EQ(full.program.status, 38);
+}
+
 }  // namespace
 }  // namespace tarniq::testing

@@ -26,7 +26,7 @@ void Console::write(const Records& records) {
 void Console::show_on_terminal(std::string_view record, bool open) {
   const char control = record.empty() ? ' ' : record.front();
   const std::string_view text = record.empty() ? record : record.substr(1);
-  const bool line_in_use = cursor_ != Cursor::LineStart;
+  const bool line_in_use = !at_line_start_;
   switch (control) {
     case '0': out_ << (line_in_use ? "\n\n" : "\n"); break;
     case '1': out_ << (line_in_use ? "\n\f" : "\f"); break;
@@ -34,32 +34,31 @@ void Console::show_on_terminal(std::string_view record, bool open) {
     default: out_ << (line_in_use ? "\n" : ""); break;
   }
   out_ << text;
-  cursor_ = open ? Cursor::AfterPrompt : Cursor::AfterRecord;
+  at_line_start_ = false;
 }
 
 void Console::start_own_line() {
-  if (mode_ == Mode::Terminal && cursor_ != Cursor::LineStart) out_ << '\n';
+  if (mode_ == Mode::Terminal && !at_line_start_) out_ << '\n';
+  at_line_start_ = true;
 }
 
 void Console::message_line(std::string_view text) {
   start_own_line();
   out_ << text << (mode_ == Mode::Terminal ? "\n" : kRecordEnd);
-  cursor_ = Cursor::LineStart;
   out_.flush();
 }
 
 void Console::message_prompt(std::string_view text) {
   start_own_line();
   out_ << text;
-  cursor_ = Cursor::AfterPrompt;
+  at_line_start_ = false;
   out_.flush();
 }
 
-void Console::answer_received() { cursor_ = Cursor::LineStart; }
+void Console::answer_received() { at_line_start_ = true; }
 
 void Console::finish() {
-  if (mode_ == Mode::Terminal && cursor_ != Cursor::LineStart) out_ << '\n';
-  cursor_ = Cursor::LineStart;
+  start_own_line();
   out_.flush();
 }
 

@@ -34,14 +34,14 @@ class Console {
   void finish();
 
  private:
-  enum class Cursor { LineStart, AfterRecord, AfterPrompt };
-
   void show_on_terminal(std::string_view record, bool open);
   void start_own_line();
 
   std::ostream& out_;
   Mode mode_;
-  Cursor cursor_ = Cursor::LineStart;
+  // False once a record or prompt is shown, until its line is ended (by the
+  // next record, a message or the user's Enter).
+  bool at_line_start_ = true;
 };
 
 }  // namespace tarniq::textio

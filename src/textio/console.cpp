@@ -12,7 +12,7 @@ void Console::write(const Records& records) {
   for (std::size_t i = 0; i < records.lines.size(); ++i) {
     const bool open = records.last_open && i + 1 == records.lines.size();
     if (mode_ == Mode::Terminal) {
-      show_on_terminal(records.lines[i], open);
+      show_on_terminal(records.lines[i]);
     } else {
       out_ << records.lines[i];
       if (!open) out_ << kRecordEnd;
@@ -23,7 +23,7 @@ void Console::write(const Records& records) {
 
 // The line end of a shown record is held back until the next record, whose
 // carriage-control character says how to move on from it.
-void Console::show_on_terminal(std::string_view record, bool open) {
+void Console::show_on_terminal(std::string_view record) {
   const char control = record.empty() ? ' ' : record.front();
   const std::string_view text = record.empty() ? record : record.substr(1);
   const bool line_in_use = !at_line_start_;

@@ -34,7 +34,7 @@ class Console {
   void finish();
 
  private:
-  void show_on_terminal(std::string_view record, bool open);
+  void show_on_terminal(std::string_view record);
   void start_own_line();
 
   std::ostream& out_;

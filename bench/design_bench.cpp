@@ -4,18 +4,18 @@
 #include <array>
 #include <cstddef>
 
-#include "design/bwfac.hpp"
+#include "common/bwfac.hpp"
 #include "design/rectangular_horn.hpp"
 #include "design/rhbwd.hpp"
 #include "design/square_horn.hpp"
 
 namespace {
 
-using tarniq::design::BWFAC;
+using tarniq::numerics::BWFAC;
 using tarniq::design::REHBD;
 using tarniq::design::RHBWD;
 using tarniq::design::SQHBD;
-using tarniq::design::Subtable;
+using tarniq::numerics::Subtable;
 
 // Phase deviations across both sub-tables, a few beyond their ends.
 constexpr std::array<float, 16> kPhaseDeviations = {

@@ -1,0 +1,27 @@
+// Beamwidths measured on a horn's pattern.
+#pragma once
+
+#include <optional>
+
+#include "tarniq/horn.hpp"
+
+namespace tarniq {
+
+// Full beamwidth, degrees, of one cut at level_db below the cut's maximum
+// (within ±90°; the maximum lies off boresight when the phase error is
+// large): twice the angle at which the pattern, going outward from its
+// maximum, first falls level_db below it. Found on the pattern of
+// pattern_cut to 0.001°. A level of exactly 3 dB means half power, 3.01 dB
+// (level_db in units.hpp). Empty when the cut never falls that far within
+// ±90°. Throws InvalidArgument for a bad horn, a frequency not positive and
+// finite, or a level not positive and finite.
+std::optional<double> beamwidth(const Horn& horn, double frequency_hz, Plane plane,
+                                double level_db);
+
+struct Beamwidths {
+  std::optional<double> e_plane;
+  std::optional<double> h_plane;
+};
+Beamwidths beamwidths(const Horn& horn, double frequency_hz, double level_db);
+
+}  // namespace tarniq

@@ -1,0 +1,32 @@
+// Radiation pattern cuts of a pyramidal horn in its E and H planes.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "tarniq/horn.hpp"
+
+namespace tarniq {
+
+// Directivity, dBi, of one principal-plane cut at each angle (degrees off
+// boresight, -180 to 180). The aperture field is uniform across the E plane
+// and cosine-tapered across the H plane, with quadratic phase of edge
+// deviation s = A²/(8λR) wavelengths, times the obliquity factor
+// (1 + cos θ)/2; the value at θ is the boresight gain (gain_dbi) plus
+// 20·log10|F(θ)/F(0)|. Aperture theory is trusted only to about ±90°:
+// beyond, the values follow the formula but no longer describe the horn.
+// An angle where the field vanishes exactly (θ = ±180°) gives -infinity.
+// Throws InvalidArgument for a bad horn, a frequency not positive and finite,
+// or an angle outside [-180, 180] or not finite.
+std::vector<double> pattern_cut(const Horn& horn, double frequency_hz, Plane plane,
+                                std::span<const double> angles_deg);
+
+// Both cuts at the same angles.
+struct PatternCuts {
+  std::vector<double> angles_deg;
+  std::vector<double> e_plane_dbi;
+  std::vector<double> h_plane_dbi;
+};
+PatternCuts pattern_cuts(const Horn& horn, double frequency_hz, std::span<const double> angles_deg);
+
+}  // namespace tarniq

@@ -1,0 +1,21 @@
+// The interactive program's analysis of a horn, for comparison with the pattern-true results.
+#pragma once
+
+#include <optional>
+
+#include "tarniq/horn.hpp"
+
+namespace tarniq {
+
+// The beamwidth (degrees) that the interactive program's frequency response
+// gives for this horn: the universal beamwidth table read at each plane's
+// phase deviation, corrected for the obliquity factor, in single precision.
+// level_db is 0.5, 1, 2, 3 (3.01) or 10, else InvalidArgument. Past the
+// table (0.46 wavelength E plane, 1.00 H plane) the values are extrapolated
+// and may be far off; a negative 10 dB value is the program's estimate from
+// a fitted pattern (its magnitude is the estimate). Empty where the program
+// has no number (NaN).
+std::optional<double> table_beamwidth(const Horn& horn, double frequency_hz, Plane plane,
+                                      double level_db);
+
+}  // namespace tarniq

@@ -23,7 +23,7 @@ BUILD_PACKAGES := cmake make g++ libgtest-dev libcli11-dev nlohmann-json3-dev
 BENCH_PACKAGES := libbenchmark-dev time valgrind
 FUZZ_PACKAGES  := clang libclang-rt-14-dev
 
-.PHONY: all build run test sanitize fuzz bench install deps deps-bench deps-fuzz configure clean
+.PHONY: all build run test sanitize fuzz bench callgrind docs install deps deps-bench deps-fuzz configure clean
 
 all: build
 
@@ -68,8 +68,22 @@ fuzz: deps-fuzz
 bench: deps-bench
 	@$(CONFIGURE) -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTARNIQ_BENCH=ON -DTARNIQ_TESTS=OFF >/dev/null
 	@cmake --build $(BENCH_DIR) -j $(JOBS)
-	@./$(BENCH_DIR)/tarniq_bench
+	@./$(BENCH_DIR)/bench/tarniq_bench
 	@scripts/time-example $(BENCH_DIR)/tarniq
+
+# Instructions per table row of the 10,000-row session, counted by callgrind.
+callgrind: deps-bench
+	@$(CONFIGURE) -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTARNIQ_BENCH=ON -DTARNIQ_TESTS=OFF >/dev/null
+	@cmake --build $(BENCH_DIR) -j $(JOBS) --target tarniq
+	@scripts/callgrind-session $(BENCH_DIR)/tarniq
+
+# Redraws the plots under docs/ (listed with their tarniq-cli arguments in
+# docs/plots.txt); `make test` fails while a committed plot differs.
+docs: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tarniq-cli
+	@grep -v '^#' docs/plots.txt | while read -r name arguments; do \
+	  ./$(BUILD_DIR)/tarniq-cli $$arguments -o /dev/null --plot docs/$$name || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR) $(BENCH_DIR)

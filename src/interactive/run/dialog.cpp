@@ -1,6 +1,7 @@
 // The run driver: the design dialog, the report heading and the phase loop.
 #include "textio/fatal_error.hpp"
 #include "textio/layout.hpp"
+#include "textio/question.hpp"
 #include "textio/report_open.hpp"
 #include "textio/text_answers.hpp"
 #include "run/phases.hpp"
@@ -71,8 +72,9 @@ void ask_level_and_waveguide(RunState& state, Channels& channels) {
 void ask_shape_and_beamwidths(RunState& state, Channels& channels) {
   state.SQUARE = 0;
   if (state.WA == state.WB) {
-    channels.to_console(render(kAskSquare));
-    state.SQUARE = textio::NYES(channels.input);
+    const textio::Records question = render(kAskSquare);
+    channels.to_console(question);
+    state.SQUARE = textio::answering(question, [&] { return textio::NYES(channels.input); });
     channels.console.answer_received();
   }
   if (is_square(state)) {
@@ -110,8 +112,10 @@ void stop(Channels& channels) { channels.console.message_line(kStopLine); }
 void TARNIQ(Session& session) {
   RunState state;
   session.console.write(render(kBanner));
-  session.console.write(render(kAskReportName));
-  state.REPFIL = textio::read_text(session.input, kReportNameWidth);
+  const textio::Records name_question = render(kAskReportName);
+  session.console.write(name_question);
+  state.REPFIL = textio::answering(
+      name_question, [&] { return textio::read_text(session.input, kReportNameWidth); });
   session.console.answer_received();
   const auto report = textio::open_report(state.REPFIL, session.arguments, session.console,
                                           session.input, session.open_report);

@@ -29,7 +29,7 @@ std::int32_t design_row_count(float start, float stop, float step) {
 
 std::int32_t frequency_row_count(float start, float stop, float step) {
   const float steps = (stop - start) / step;
-  return truncate_row_count(steps + kExtraRow);
+  return truncate_row_count(static_cast<double>(steps + kExtraRow));  // summed in single precision
 }
 
 }  // namespace tarniq::run

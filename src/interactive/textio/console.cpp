@@ -8,17 +8,20 @@ constexpr std::string_view kRecordEnd = "\r\n";
 
 }  // namespace
 
+// A terminal shows every record at once, for the person watching. A file or
+// pipe gets its bytes in larger pieces: they are flushed whenever the program
+// is about to wait for an answer (a prompt) and before it ends.
 void Console::write(const Records& records) {
-  for (std::size_t i = 0; i < records.lines.size(); ++i) {
-    const bool open = records.last_open && i + 1 == records.lines.size();
-    if (mode_ == Mode::Terminal) {
-      show_on_terminal(records.lines[i]);
-    } else {
-      out_ << records.lines[i];
-      if (!open) out_ << kRecordEnd;
-    }
+  if (mode_ == Mode::Terminal) {
+    for (std::size_t i = 0; i < records.size(); ++i) show_on_terminal(records[i]);
+    out_.flush();
+    return;
   }
-  out_.flush();
+  // The records as the report holds them; a prompt gets no line end.
+  std::string_view bytes = records.bytes();
+  if (records.last_open()) bytes.remove_suffix(kRecordEnd.size());
+  out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (records.last_open()) out_.flush();
 }
 
 // The line end of a shown record is held back until the next record, whose

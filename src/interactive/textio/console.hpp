@@ -22,6 +22,8 @@ class Console {
 
   Console(std::ostream& out, Mode mode) : out_(out), mode_(mode) {}
 
+  // Shows the records; on a terminal at once, on a file or pipe by the next
+  // prompt, message or finish() at the latest.
   void write(const Records& records);
   // A text of the program's own (not a record): shown whole on a line of its own.
   void message_line(std::string_view text);
@@ -30,7 +32,8 @@ class Console {
   // The user has ended an answer line: on a terminal the cursor is at the
   // start of a new line.
   void answer_received();
-  // Ends a line left pending, before the program exits.
+  // Ends a line left pending and flushes everything, before the program
+  // exits or writes a diagnostic.
   void finish();
 
  private:

@@ -113,10 +113,29 @@ ReadError convert(const NumberText& number, std::int32_t& item) {
   return ReadError::None;
 }
 
-ReadError assign(const ListItem& item, std::string_view token) {
+// What is wrong with a value that cannot be read, for the diagnostic.
+constexpr std::string_view kNotANumber = "is not a number";
+constexpr std::string_view kRealOutOfRange =
+    "is beyond the range of a real number (at most about 3.4E+38 in size)";
+constexpr std::string_view kWholeOutOfRange =
+    "is beyond the range of a whole number (-2147483648 to 2147483647)";
+constexpr std::string_view kRepeatOutOfRange = "has a repeat count beyond 2147483647";
+
+struct TokenOutcome {
+  ReadError error = ReadError::None;
+  std::string_view problem;
+};
+
+TokenOutcome assign(const ListItem& item, std::string_view token) {
   const auto number = scan_number(token);
-  if (!number) return ReadError::Syntax;
-  return std::visit([&](auto* variable) { return convert(*number, *variable); }, item);
+  if (!number) return {ReadError::Syntax, kNotANumber};
+  switch (std::visit([&](auto* variable) { return convert(*number, *variable); }, item)) {
+    case ReadError::None: return {};
+    case ReadError::Conversion:
+      return {ReadError::Conversion,
+              std::holds_alternative<float*>(item) ? kRealOutOfRange : kWholeOutOfRange};
+    default: return {ReadError::Syntax, kNotANumber};
+  }
 }
 
 // The repeat count r of r*c or r*: an unsigned integer of at least 1.
@@ -131,28 +150,32 @@ ReadError scan_repeat(std::string_view digits, std::size_t& count) {
 }
 
 // Settles items from `next` on with one token: a value, r*c or r*.
-ReadError take_token(std::string_view token, std::span<const ListItem> items, std::size_t& next) {
+TokenOutcome take_token(std::string_view token, std::span<const ListItem> items, std::size_t& next) {
   const std::size_t star = token.find('*');
   if (star == std::string_view::npos) return assign(items[next++], token);
   std::size_t count = 0;
-  if (const ReadError error = scan_repeat(token.substr(0, star), count); error != ReadError::None)
-    return error;
+  switch (scan_repeat(token.substr(0, star), count)) {
+    case ReadError::None: break;
+    case ReadError::Conversion: return {ReadError::Conversion, kRepeatOutOfRange};
+    default: return {ReadError::Syntax, kNotANumber};
+  }
   const std::string_view value = token.substr(star + 1);
   const std::size_t settled = std::min(count, items.size() - next);
   if (value.empty()) {  // r null values
     next += settled;
-    return ReadError::None;
+    return {};
   }
   for (std::size_t i = 0; i < settled; ++i)
-    if (const ReadError error = assign(items[next++], value); error != ReadError::None) return error;
-  return ReadError::None;
+    if (const TokenOutcome outcome = assign(items[next++], value); outcome.error != ReadError::None)
+      return outcome;
+  return {};
 }
 
 }  // namespace
 
-ReadError scan_free_form(ConsoleInput& input, std::span<const ListItem> items) {
+ScanOutcome scan_free_form(ConsoleInput& input, std::span<const ListItem> items) {
   std::optional<std::string> line = input.next_line();
-  if (!line) return ReadError::EndOfInput;
+  if (!line) return {ReadError::EndOfInput, {}, {}};
   std::size_t at = 0;
   std::size_t next = 0;  // the first item not yet settled
   bool value_since_comma = false;
@@ -160,12 +183,12 @@ ReadError scan_free_form(ConsoleInput& input, std::span<const ListItem> items) {
     while (at < line->size() && is_blank((*line)[at])) ++at;
     if (at == line->size()) {  // the end of a line separates like a blank
       line = input.next_line();
-      if (!line) return ReadError::EndOfInput;
+      if (!line) return {ReadError::EndOfInput, {}, {}};
       at = 0;
       continue;
     }
     const char c = (*line)[at];
-    if (c == '/') return ReadError::None;
+    if (c == '/') return {};
     if (c == ',') {
       if (!value_since_comma) ++next;  // null value
       value_since_comma = false;
@@ -175,20 +198,23 @@ ReadError scan_free_form(ConsoleInput& input, std::span<const ListItem> items) {
     std::size_t end = at;
     while (end < line->size() && !ends_token((*line)[end])) ++end;
     const std::string_view token = std::string_view(*line).substr(at, end - at);
-    if (const ReadError error = take_token(token, items, next); error != ReadError::None)
-      return error;
+    if (const TokenOutcome outcome = take_token(token, items, next); outcome.error != ReadError::None)
+      return {outcome.error, std::string(token), outcome.problem};
     value_since_comma = true;
     at = end;
   }
-  return ReadError::None;
+  return {};
 }
 
 void read_free_form(ConsoleInput& input, std::span<const ListItem> items) {
-  switch (scan_free_form(input, items)) {
+  const ScanOutcome outcome = scan_free_form(input, items);
+  switch (outcome.error) {
     case ReadError::None: return;
     case ReadError::EndOfInput: throw console_input_error(ErrorNumber::EndOfFile);
-    case ReadError::Syntax: throw console_input_error(ErrorNumber::SyntaxError);
-    case ReadError::Conversion: throw console_input_error(ErrorNumber::ConversionError);
+    case ReadError::Syntax:
+      throw console_input_error(ErrorNumber::SyntaxError, outcome.text, outcome.problem);
+    case ReadError::Conversion:
+      throw console_input_error(ErrorNumber::ConversionError, outcome.text, outcome.problem);
   }
 }
 

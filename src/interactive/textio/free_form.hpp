@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
+#include <string_view>
 #include <variant>
 
 #include "textio/console_input.hpp"
@@ -15,6 +17,14 @@ using ListItem = std::variant<std::int32_t*, float*>;
 
 enum class ReadError { None, EndOfInput, Syntax, Conversion };
 
+// How a read ended; for Syntax and Conversion also the value that could not
+// be read and what is wrong with it ("is not a number").
+struct ScanOutcome {
+  ReadError error = ReadError::None;
+  std::string text;
+  std::string_view problem;
+};
+
 // Reads values for `items` from the next input line on, by these rules:
 // values are separated by blanks, tabs, a comma (blanks around it allowed) or
 // the end of a line; empty lines are skipped; a comma with no value before it
@@ -24,9 +34,10 @@ enum class ReadError { None, EndOfInput, Syntax, Conversion };
 // forms 10, -3.5, .5, 5., 1e3, 2.5D-1 (exponent letter E, D or Q).
 // Syntax: anything else where a value belongs. Conversion: a value beyond the
 // range of its item (32-bit integer, single-precision real).
-ReadError scan_free_form(ConsoleInput& input, std::span<const ListItem> items);
+ScanOutcome scan_free_form(ConsoleInput& input, std::span<const ListItem> items);
 
-// As scan_free_form; a failure is thrown as the fatal error 24, 59 or 64.
+// As scan_free_form; a failure is thrown as the fatal error 24, 59 or 64,
+// carrying the text that could not be read.
 void read_free_form(ConsoleInput& input, std::span<const ListItem> items);
 
 }  // namespace tarniq::textio

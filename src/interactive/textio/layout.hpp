@@ -29,26 +29,25 @@ struct LayoutElement {
 class Layout {
  public:
   static constexpr std::size_t kMaxElements = 48;
+  // Every layout renders into at most this many bytes, each record counted
+  // with the two bytes of its line end, so rendering needs no heap memory.
+  static constexpr std::size_t kMaxRenderedBytes = 1024;
 
-  // A malformed layout is a compile-time error.
+  // A malformed layout, or one that could render longer than
+  // kMaxRenderedBytes, is a compile-time error.
   consteval explicit Layout(std::string_view notation) {
     std::size_t at = skip_blanks(notation, 0);
     if (at >= notation.size() || notation[at] != '(') fail("layout must start with (");
     at = parse_list(notation, at + 1, 1);
     at = skip_blanks(notation, at);
     if (at != notation.size()) fail("text after the closing )");
+    count_fields_and_bytes();
   }
 
   constexpr std::span<const LayoutElement> elements() const { return {elements_.data(), size_}; }
   // True when the layout ends in $: its last record stays open for an answer.
   constexpr bool keeps_last_record_open() const { return keep_open_; }
-  constexpr int field_count() const {
-    int count = 0;
-    for (const auto& element : elements())
-      if (element.kind == LayoutElement::Kind::Fixed || element.kind == LayoutElement::Kind::Alpha)
-        ++count;
-    return count;
-  }
+  constexpr int field_count() const { return field_count_; }
 
  private:
   // Throwing during constant evaluation stops the compilation with the message.
@@ -146,9 +145,25 @@ class Layout {
     return at;
   }
 
+  // A record is never longer than the sum of its texts, skips and fields.
+  constexpr void count_fields_and_bytes() {
+    std::size_t bytes = 2;
+    for (const auto& element : elements()) {
+      switch (element.kind) {
+        case LayoutElement::Kind::Text: bytes += element.text.size(); break;
+        case LayoutElement::Kind::NewRecord: bytes += 2; break;
+        case LayoutElement::Kind::Fixed:
+        case LayoutElement::Kind::Alpha: ++field_count_; bytes += static_cast<std::size_t>(element.width); break;
+        case LayoutElement::Kind::Skip: bytes += static_cast<std::size_t>(element.width); break;
+      }
+    }
+    if (bytes > kMaxRenderedBytes) fail("layout renders too long");
+  }
+
   std::array<LayoutElement, kMaxElements> elements_{};
   std::size_t size_ = 0;
   bool keep_open_ = false;
+  int field_count_ = 0;
 };
 
 }  // namespace tarniq::textio

@@ -10,7 +10,7 @@
 namespace tarniq::textio {
 
 // Receives whole records; each is stored with its first character and ended
-// by CR LF. Layouts written here never leave a record open.
+// by CR LF (Records::bytes()). Layouts written here never leave a record open.
 class ReportChannel {
  public:
   virtual ~ReportChannel() = default;
@@ -36,8 +36,5 @@ class MemoryReport final : public ReportChannel {
  private:
   std::string contents_;
 };
-
-// The bytes of `records` on the report channel.
-std::string report_bytes(const Records& records);
 
 }  // namespace tarniq::textio

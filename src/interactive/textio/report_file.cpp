@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <system_error>
 
 #include "textio/fatal_error.hpp"
 #include "textio/report.hpp"
@@ -25,6 +26,9 @@ ErrorNumber open_error_number(int error) {
   }
 }
 
+// The system's text for an error number, as in "No such file or directory".
+std::string system_reason(int error) { return std::generic_category().message(error); }
+
 class ReportFile final : public ReportChannel {
  public:
   ReportFile(int descriptor, std::string name) : fd_(descriptor), name_(std::move(name)) {}
@@ -34,7 +38,7 @@ class ReportFile final : public ReportChannel {
 
   void write(const Records& records) override {
     if (!replaced_old_contents_) cut_old_contents();
-    write_all(report_bytes(records));
+    write_all(records.bytes());
   }
 
  private:
@@ -43,22 +47,25 @@ class ReportFile final : public ReportChannel {
   void cut_old_contents() {
     struct stat status {};
     if (::fstat(fd_, &status) == 0 && S_ISREG(status.st_mode) && ::ftruncate(fd_, 0) != 0)
-      fail();
+      fail(system_reason(errno));
     replaced_old_contents_ = true;
   }
 
-  void write_all(const std::string& bytes) {
+  void write_all(std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
       const ssize_t written = ::write(fd_, bytes.data() + done, bytes.size() - done);
       if (written < 0 && errno == EINTR) continue;
-      if (written <= 0) fail();
+      if (written < 0) fail(system_reason(errno));
+      if (written == 0) fail("the system accepted no bytes");
       done += static_cast<std::size_t>(written);
     }
   }
 
   // A report that cannot be written must not pass for a complete one.
-  [[noreturn]] void fail() const { throw FatalError{ErrorNumber::WriteFailure, kReportUnit, name_}; }
+  [[noreturn]] void fail(std::string reason) const {
+    throw report_file_error(ErrorNumber::WriteFailure, name_, std::move(reason));
+  }
 
   int fd_;
   std::string name_;
@@ -69,12 +76,15 @@ class ReportFile final : public ReportChannel {
 
 std::unique_ptr<ReportChannel> open_report_file(const std::string& name) {
   if (name.find('\0') != std::string::npos)
-    throw FatalError{ErrorNumber::FileNameError, kReportUnit, name};
+    throw report_file_error(ErrorNumber::FileNameError, name, "the name holds a NUL character");
   int fd = -1;
   do {
     fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
   } while (fd < 0 && errno == EINTR);
-  if (fd < 0) throw FatalError{open_error_number(errno), kReportUnit, name};
+  if (fd < 0) {
+    const int error = errno;
+    throw report_file_error(open_error_number(error), name, system_reason(error));
+  }
   return std::make_unique<ReportFile>(fd, name);
 }
 

@@ -2,6 +2,7 @@
 #include "textio/report_open.hpp"
 
 #include "textio/fatal_error.hpp"
+#include "textio/question.hpp"
 #include "textio/text_answers.hpp"
 
 namespace tarniq::textio {
@@ -9,9 +10,11 @@ namespace {
 
 std::string ask_for_name(Console& console, ConsoleInput& input) {
   console.message_line("File name missing or blank - please enter file name");
+  const std::string prompt = "UNIT " + std::to_string(kReportUnit) + "? ";
+  const std::string question = prompt + "(the report file's name)";
   for (;;) {
-    console.message_prompt("UNIT " + std::to_string(kReportUnit) + "? ");
-    const std::string line = input.require_line();
+    console.message_prompt(prompt);
+    const std::string line = answering(question, [&] { return input.require_line(); });
     console.answer_received();
     const std::string_view name = trim_blanks(line);
     if (!name.empty()) return std::string(name);

@@ -218,34 +218,58 @@ TEST(DialogSession, AnswersOutsideTheirTablesAreAskedAgain) {
 struct FatalCase {
   const char* name;
   std::string answers;
-  std::string diagnostic;
-  int status;  // low byte of C0000000 + n
+  std::string diagnostic;   // the first line, as it has always been
+  std::string explanation;  // the second: which answer to which question
+  int status;               // low byte of C0000000 + n
 };
 
-// Fatal errors: one line on standard error, the error number as exit status;
-// the report keeps what was written before.
+// Fatal errors: the diagnostic line, then a line naming the question and the
+// answer that could not be read, on standard error; the error number as exit
+// status; the report keeps what was written before.
 TEST(DialogSession, FatalErrors) {
   const std::string end_of_file = "tarniq: severe (24): end-of-file during read, unit 5, file CONIN$\n";
   const std::string syntax = "tarniq: severe (59): list-directed I/O syntax error, unit 5, file CONIN$\n";
   const std::string conversion = "tarniq: severe (64): input conversion error, unit 5, file CONIN$\n";
+  const std::string ended = "tarniq: the input ended while waiting for the answer to ";
+  const std::string units = " to \"Enter units: 1 cm, 2 inches\" ";
+  const std::string guide = " to \"Enter Input Waveguide  Width, Height\" ";
+  const std::string range =
+      " to \"Enter Aperture Phase Deviation (S) Narrow Plane (0 TO 0.7) Start,Stop,Step (0 terminates)\" ";
+  const std::string not_a_number = "is not a number\n";
+  const std::string real_range = "is beyond the range of a real number (at most about 3.4E+38 in size)\n";
   const FatalCase cases[] = {
-      {"no input at all", "", end_of_file, 24},
-      {"end at the units", "report.txt\n", end_of_file, 24},
-      {"end at the yes/no", "report.txt\n2\n1\n0.9 0.9\n", end_of_file, 24},
-      {"end within a pair", "report.txt\n2\n1\n0.9\n", end_of_file, 24},
-      {"end at the UNIT 66 prompt", "\n  \n", end_of_file, 24},
-      {"end at the phase deviation", "report.txt\n2\n1\n0.9 0.4\n30 20\n10\n", end_of_file, 24},
-      {"letters for units", "report.txt\nabc\n", syntax, 59},
-      {"logical value", "report.txt\n2\n1\nT 0.4\n", syntax, 59},
-      {"two signs", "report.txt\n2\n--1\n", syntax, 59},
-      {"integer overflow", "report.txt\n4294967298\n", conversion, 64},
-      {"real overflow", "report.txt\n2\n1\n1e39 1\n", conversion, 64},
-      {"thousands of digits", "report.txt\n2\n1\n" + std::string(3000, '9') + " 1\n", conversion, 64},
-      {"NUL byte", std::string("report.txt\n2\n1\n0.9\0 0.4\n", 25), syntax, 59},
+      {"no input at all", "", end_of_file, ended + "\"Enter output file\"\n", 24},
+      {"end at the units", "report.txt\n", end_of_file, ended + "\"Enter units: 1 cm, 2 inches\"\n", 24},
+      {"end at the yes/no", "report.txt\n2\n1\n0.9 0.9\n", end_of_file, ended + "\"Square Horn?\"\n", 24},
+      {"end within a pair", "report.txt\n2\n1\n0.9\n", end_of_file,
+       ended + "\"Enter Input Waveguide  Width, Height\"\n", 24},
+      {"end at the UNIT 66 prompt", "\n  \n", end_of_file,
+       ended + "\"UNIT 66? (the report file's name)\"\n", 24},
+      {"end at the phase deviation", "report.txt\n2\n1\n0.9 0.4\n30 20\n10\n", end_of_file,
+       ended + range.substr(4, range.size() - 5) + "\n", 24},
+      {"end at the horn dimensions", "report.txt\n2\n1\n0.9 0.9\ny\n1\n20\n10\n0.5 0.1 0.1\n", end_of_file,
+       ended + "\"Enter Width, Axial Length (0 terminates)\"\n", 24},
+      {"letters for units", "report.txt\nabc\n", syntax, "tarniq: the answer \"abc\"" + units + not_a_number, 59},
+      {"unit name for units", "report.txt\ncm\n", syntax, "tarniq: the answer \"cm\"" + units + not_a_number, 59},
+      {"logical value", "report.txt\n2\n1\nT 0.4\n", syntax, "tarniq: the answer \"T\"" + guide + not_a_number, 59},
+      {"two signs", "report.txt\n2\n--1\n", syntax,
+       "tarniq: the answer \"--1\" to \"Enter Design Input (1) 3 dB (2) 10 dB\" " + not_a_number, 59},
+      {"integer overflow", "report.txt\n4294967298\n", conversion,
+       "tarniq: the answer \"4294967298\"" + units +
+           "is beyond the range of a whole number (-2147483648 to 2147483647)\n", 64},
+      {"real overflow", "report.txt\n2\n1\n1e39 1\n", conversion, "tarniq: the answer \"1e39\"" + guide + real_range, 64},
+      {"thousands of digits", "report.txt\n2\n1\n" + std::string(3000, '9') + " 1\n", conversion,
+       "tarniq: the answer \"" + std::string(60, '9') + "...\"" + guide + real_range, 64},
+      {"NUL byte", std::string("report.txt\n2\n1\n0.9\0 0.4\n", 25), syntax,
+       "tarniq: the answer \"0.9\\x00\"" + guide + not_a_number, 59},
+      {"repeat count overflow", "report.txt\n2\n1\n0.9 0.4\n30 20\n10\n99999999999*1\n", conversion,
+       "tarniq: the answer \"99999999999*1\"" + range + "has a repeat count beyond 2147483647\n", 64},
+      {"text in the frequency range", "report.txt\n2\n1\n0.9 0.4\n30 20\n10\n0.5 0.1 0.1\n4 2 5\n8 12 GHz\n",
+       syntax, "tarniq: the answer \"GHz\" to \"Enter Frequency  Start,Stop,Step\" " + not_a_number, 59},
   };
   for (const auto& c : cases) {
     const SessionResult result = run_session(c.answers);
-    EXPECT_EQ(result.program.err, c.diagnostic) << c.name;
+    EXPECT_EQ(result.program.err, c.diagnostic + c.explanation) << c.name;
     EXPECT_EQ(result.program.status, c.status) << c.name;
   }
   const SessionResult after_heading = run_session("report.txt\n2\n1\n0.9 0.4\n30 20\n10\n0.1 x\n");
@@ -256,15 +280,20 @@ TEST(DialogSession, FatalErrors) {
                                 " Design Frequency (GHz):10.0000").str());
 }
 
+// A report that cannot be opened: the diagnostic, then the path and the
+// system's reason.
 TEST(DialogSession, ReportThatCannotBeOpened) {
   const SessionResult missing_folder = run_session("no-such-folder/report.txt\n0\n");
   EXPECT_EQ(missing_folder.program.err,
-            "tarniq: severe (29): file not found, unit 66, file no-such-folder/report.txt\n");
+            "tarniq: severe (29): file not found, unit 66, file no-such-folder/report.txt\n"
+            "tarniq: cannot open the report file \"no-such-folder/report.txt\": No such file or directory\n");
   EXPECT_EQ(missing_folder.program.status, 29);
   EXPECT_EQ(missing_folder.program.out, banner().prompt(kOutputFile).str());
 
   const SessionResult folder = run_session(".\n0\n");
-  EXPECT_EQ(folder.program.err, "tarniq: severe (30): open failure, unit 66, file .\n");
+  EXPECT_EQ(folder.program.err,
+            "tarniq: severe (30): open failure, unit 66, file .\n"
+            "tarniq: cannot open the report file \".\": Is a directory\n");
   EXPECT_EQ(folder.program.status, 30);
 }
 
@@ -273,7 +302,9 @@ TEST(DialogSession, ReportThatCannotBeOpened) {
 TEST(DialogSession, ReportThatCannotBeWritten) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   const SessionResult full = run_session("/dev/full\n2\n1\n0.9 0.4\n30 20\n10\n0 0 0\n");
-  EXPECT_EQ(full.program.err, "tarniq: severe (38): error during write, unit 66, file /dev/full\n");
+  EXPECT_EQ(full.program.err,
+            "tarniq: severe (38): error during write, unit 66, file /dev/full\n"
+            "tarniq: cannot write the report file \"/dev/full\": No space left on device\n");
   EXPECT_EQ(full.program.status, 38);
 }
 

@@ -1,7 +1,9 @@
 // Whole-program sessions through the frequency response.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -94,7 +96,21 @@ std::vector<std::string> frequency_column(const std::string& report) {
   return values;
 }
 
-// n = (stop - start) / step; rows = n + 1.4 truncated.
+// The frequency column of `count` rows from `first` in steps of `step`, each
+// frequency worked out from its row number in decimal.
+std::vector<std::string> sweep(double first, double step, int count) {
+  std::vector<std::string> rows;
+  for (int row = 0; row < count; ++row) {
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%10.4f", first + row * step);
+    rows.emplace_back(text.data());
+  }
+  return rows;
+}
+
+// n = (stop - start) / step, in single precision; rows = n + 1.4 truncated.
+// Each frequency comes from its row number, not from adding steps, so a long
+// fine sweep still ends on its stop.
 TEST(FrequencySession, RowCounts) {
   const std::vector<std::string> eight_to_twelve = {"    8.0000", "    8.5000", "    9.0000",
                                                     "    9.5000", "   10.0000", "   10.5000",
@@ -107,6 +123,9 @@ TEST(FrequencySession, RowCounts) {
       {"12 8 -0.5", falling},        {"12 8 0.5", {}},                {"9.375 9.375 2", {"    9.3750"}},
       {"9 8.5 1", {}},               // n = -0.5: n + 1.4 is below 1, no row
       {"9 8.7 1", {"    9.0000"}},   // n = -0.3: one row
+      {"8 10.46 0.1", sweep(8.0, 0.1, 26)},  // n + 1.4: 26 in single precision, 25.99999999 in double
+      {"8 12 0.01", sweep(8.0, 0.01, 401)},
+      {"12 8 -0.01", sweep(12.0, -0.01, 401)},
   };
   for (const auto& [range, expected] : cases) {
     const SessionResult result = run_session(square_session("2\n1\n0.9 0.9\n", "3.6 6\n" + std::string(range) + "\n"));

@@ -1,14 +1,7 @@
 // A run killed by a signal while it waits for an answer: the report holds
 // exactly the records written so far.
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
-#include <array>
-#include <chrono>
 #include <csignal>
 #include <string>
 
@@ -19,44 +12,15 @@ namespace tarniq::testing {
 namespace {
 
 // Starts the program, types `answers` without ending the input, waits until
-// the console output ends with `waiting_at`, then sends `signal_number`.
+// the console output ends with `waiting_at`, then sends `signal_number`;
+// returns the signal that ended the program.
 int interrupt_at(const std::filesystem::path& folder, const std::string& answers,
                  const std::string& waiting_at, int signal_number) {
-  std::array<int, 2> in{};
-  std::array<int, 2> out{};
-  if (::pipe2(in.data(), O_CLOEXEC) != 0 || ::pipe2(out.data(), O_CLOEXEC) != 0) return -1;
-  const pid_t child = ::fork();
-  if (child == 0) {
-    // A test runner started in the background may ignore SIGINT; the user's
-    // program would not.
-    for (const int reset : {SIGTERM, SIGINT, SIGHUP}) ::signal(reset, SIG_DFL);
-    ::dup2(in[0], STDIN_FILENO);
-    ::dup2(out[1], STDOUT_FILENO);
-    if (::chdir(folder.c_str()) != 0) ::_exit(127);
-    const std::string program = program_path();
-    ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
-  ::close(in[0]);
-  ::close(out[1]);
-  (void)!::write(in[1], answers.data(), answers.size());
-
-  std::string screen;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!screen.ends_with(waiting_at) && std::chrono::steady_clock::now() < deadline) {
-    pollfd ready{out[0], POLLIN, 0};
-    if (::poll(&ready, 1, 100) <= 0) continue;
-    std::array<char, 4096> buffer{};
-    const ssize_t got = ::read(out[0], buffer.data(), buffer.size());
-    if (got <= 0) break;
-    screen.append(buffer.data(), static_cast<std::size_t>(got));
-  }
-  ::kill(child, signal_number);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  ::close(in[1]);
-  ::close(out[0]);
-  return WIFSIGNALED(status) ? WTERMSIG(status) : -1;
+  ChildProcess program({folder, {}, ChildProcess::Streams::Pipes});
+  program.type(answers);
+  program.read_until(waiting_at);
+  program.send_signal(signal_number);
+  return program.wait().signal;
 }
 
 const std::string kOldReport = std::string(20000, '#') + "\r\n";

@@ -8,8 +8,8 @@
 namespace tarniq::textio {
 namespace {
 
-Records records(std::vector<std::string> lines, bool last_open = false) {
-  return Records{std::move(lines), last_open};
+Records records(std::initializer_list<std::string_view> lines, bool last_open = false) {
+  return Records(lines, last_open);
 }
 
 // Redirected: records whole, CR LF after each, nothing after a prompt.

@@ -41,6 +41,21 @@ TEST(FixedField, RenderingRules) {
         << c.value << " in F" << c.width << "." << c.digits;
 }
 
+// A field is written in place inside a record: nothing before or after it
+// may change, however the value fits.
+TEST(FixedField, WritesOnlyItsOwnColumns) {
+  const FixedCase cases[] = {
+      {0.5f, 3, 2, ".50"},  {-0.5f, 4, 2, "-.50"}, {-0.5f, 3, 2, "***"}, {0.0f, 2, 1, ".0"},
+      {99.96f, 4, 1, "****"}, {-1.0f, 6, 1, "  -1.0"}, {1.0e30f, 10, 3, "**********"},
+      {std::numeric_limits<float>::quiet_NaN(), 2, 1, "**"}, {0.4f, 2, 0, "0."},
+  };
+  for (const auto& c : cases) {
+    std::string record(static_cast<std::size_t>(c.width) + 8, '#');
+    put_fixed(std::span<char>(record).subspan(4, static_cast<std::size_t>(c.width)), c.value, c.digits);
+    EXPECT_EQ(record, "####" + std::string(c.expected) + "####") << c.value << " in F" << c.width << "." << c.digits;
+  }
+}
+
 TEST(FixedField, ValuesThatAreNotNumbers) {
   const float inf = std::numeric_limits<float>::infinity();
   const float nan = std::numeric_limits<float>::quiet_NaN();
@@ -171,6 +186,32 @@ TEST(FixedField, AgreesWithExactDecimalRendering) {
     ++checked;
   }
   EXPECT_GT(checked, 10000);
+}
+
+// Rendering takes an exact integer route while the value times 10^d fits in
+// 64 bits, and the general one beyond: both agree with the exact decimal
+// value on every magnitude, on wide fields, and on the values next to each
+// power of two where the integer route gives way.
+TEST(FixedField, BothRoutesAgreeWithExactDecimalRendering) {
+  std::mt19937 random(20261208);
+  std::uniform_real_distribution<float> log_magnitude(-20.0f, 38.0f);
+  std::uniform_int_distribution<int> pick_digits(0, 16);
+  for (int i = 0; i < 3000; ++i) {
+    const float value = (i % 2 == 1 ? -1.0f : 1.0f) * std::pow(10.0f, log_magnitude(random));
+    const int digits = pick_digits(random);
+    for (const int width : {digits + 2, digits + 9, digits + 45})
+      ASSERT_EQ(render_fixed(value, width, digits), independent_fixed(value, width, digits))
+          << std::hexfloat << value << " in F" << width << "." << digits;
+  }
+  for (int power = -45; power <= 64; ++power) {
+    const float two_to_power = std::ldexp(1.0f, power);
+    for (const float value : {std::nextafter(two_to_power, 0.0f), two_to_power,
+                              std::nextafter(two_to_power, 2.0f * two_to_power)}) {
+      for (int digits = 0; digits <= 14; ++digits)
+        ASSERT_EQ(render_fixed(value, 40, digits), independent_fixed(value, 40, digits))
+            << std::hexfloat << value << " in F40." << digits;
+    }
+  }
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ ReadResult read_two_reals(const std::string& typed) {
   float first = kUnset;
   float second = kUnset;
   const ListItem items[] = {&first, &second};
-  const ReadError error = scan_free_form(input, items);
+  const ReadError error = scan_free_form(input, items).error;
   std::string rest;
   std::getline(in, rest, '\0');
   return {error, first, second, rest};
@@ -137,7 +137,7 @@ TEST(FreeForm, IntegerItems) {
     ConsoleInput input(in);
     std::int32_t value = 99;
     const ListItem items[] = {&value};
-    EXPECT_EQ(scan_free_form(input, items), c.error) << c.typed;
+    EXPECT_EQ(scan_free_form(input, items).error, c.error) << c.typed;
     EXPECT_EQ(value, c.value) << c.typed;
   }
 }

@@ -47,5 +47,21 @@ TEST(DesignAlgip, ReproducesQuadratics) {
   }
 }
 
+// The order of evaluation fixes the last bit: each Lagrange weight multiplies
+// by (X - XT[j]) before it divides by (XT[i] - XT[j]), rounding every partial
+// product to float. Three rows of the E-plane 3.01 dB column; dividing first
+// gives results one unit in the last place away at each of these X.
+TEST(DesignAlgip, RoundingOrderFixesTheLastBit) {
+  const std::array<float, 3> xt = {0.22f, 0.24f, 0.26f};
+  const std::array<float, 3> yt = {0.462968f, 0.467587f, 0.472983f};
+  const std::pair<float, float> cases[] = {
+      {0x1.c2f838p-3f, 0x1.da1f64p-2f},  // X = 0.2202
+      {0x1.c46738p-3f, 0x1.da4668p-2f},  // X = 0.2209
+      {0x1.c63f14p-3f, 0x1.da78eap-2f},  // X = 0.2218
+      {0x1.c6a7fp-3f, 0x1.da8434p-2f},   // X = 0.2220
+  };
+  for (const auto& [x, expected] : cases) EXPECT_EQ(ALGIP(x, xt, yt, 3), expected) << std::hexfloat << x;
+}
+
 }  // namespace
 }  // namespace tarniq::numerics

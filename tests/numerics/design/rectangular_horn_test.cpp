@@ -29,6 +29,8 @@ TEST(DesignRectangularHorn, DesignsForAStandardWaveguide) {
   const Case cases[] = {
       {0.25f, 30.0f, 20.0f, 1, {4.220f, 1.978f, 7.545f, 7.212f, 5.699f}},
       {0.1f, 15.0f, 25.0f, 2, {5.562f, 6.812f, 55.13f, 49.15f, 46.15f}},
+      // Small S, far from the waveguide: the height needs all four final passes.
+      {0.01f, 25.0f, 15.0f, 2, {9.202f, 4.004f, 896.8f, 898.8f, 809.1f}},
       {0.25f, 20.0f, 20.0f, 1, {0.0f, 0.0f, 0.0f, 0.0f, -1.0f}},
       {0.4f, 60.0f, 60.0f, 1, {0.0f, 0.0f, 0.0f, 0.0f, -1.0f}},
   };

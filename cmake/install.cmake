@@ -22,5 +22,8 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/tarniqConfigVersion.cmake
 install(FILES ${PROJECT_BINARY_DIR}/tarniqConfig.cmake ${PROJECT_BINARY_DIR}/tarniqConfigVersion.cmake
         DESTINATION ${TARNIQ_CMAKE_DIR})
 
+# The pkg-config file finds its prefix relative to itself, so that an
+# installation under any --prefix works.
+file(RELATIVE_PATH TARNIQ_PC_TO_PREFIX /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
 configure_file(${PROJECT_SOURCE_DIR}/cmake/tarniq.pc.in ${PROJECT_BINARY_DIR}/tarniq.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/tarniq.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

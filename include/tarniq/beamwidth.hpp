@@ -14,7 +14,8 @@ namespace tarniq {
 // pattern_cut to 0.001°. A level of exactly 3 dB means half power, 3.01 dB
 // (level_db in units.hpp). Empty when the cut never falls that far within
 // ±90°. Throws InvalidArgument for a bad horn, a frequency not positive and
-// finite, or a level not positive and finite.
+// finite, a horn outside the sizes the analysis computes (as gain_dbi), or a
+// level not positive and finite.
 std::optional<double> beamwidth(const Horn& horn, double frequency_hz, Plane plane,
                                 double level_db);
 

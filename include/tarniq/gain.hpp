@@ -11,7 +11,10 @@ namespace tarniq {
 //   G = 8π·RE·RH/(AH·AE) · {[C(u) - C(v)]² + [S(u) - S(v)]²} · {C(w)² + S(w)²},
 // u, v = (√(λRH)/AH ± AH/√(λRH))/√2, w = AE/√(2λRE); no losses. It is the
 // interactive program's gain in double precision.
-// Throws InvalidArgument for a bad horn or a frequency not positive and finite.
+// Throws InvalidArgument for a bad horn or a frequency not positive and finite,
+// and for sizes the analysis does not compute: each aperture outside 1e-6 to
+// 1e5 wavelengths, a phase deviation below 1e-12 wavelength (where the closed
+// form loses its digits), a wavelength outside 1e-90 to 1e90 m.
 double gain_ratio(const Horn& horn, double frequency_hz);
 double gain_dbi(const Horn& horn, double frequency_hz);
 

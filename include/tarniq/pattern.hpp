@@ -17,7 +17,9 @@ namespace tarniq {
 // beyond, the values follow the formula but no longer describe the horn.
 // An angle where the field vanishes exactly (θ = ±180°) gives -infinity.
 // Throws InvalidArgument for a bad horn, a frequency not positive and finite,
-// or an angle outside [-180, 180] or not finite.
+// a horn outside the sizes the analysis computes (as gain_dbi), or an angle
+// outside [-180, 180] or not finite. A list symmetric about 0 (angles[i] ==
+// -angles[n-1-i] exactly, e.g. built as k·step) costs half as much.
 std::vector<double> pattern_cut(const Horn& horn, double frequency_hz, Plane plane,
                                 std::span<const double> angles_deg);
 

@@ -13,8 +13,12 @@ namespace tarniq {
 // level_db is 0.5, 1, 2, 3 (3.01) or 10, else InvalidArgument. Past the
 // table (0.46 wavelength E plane, 1.00 H plane) the values are extrapolated
 // and may be far off; a negative 10 dB value is the program's estimate from
-// a fitted pattern (its magnitude is the estimate). Empty where the program
-// has no number (NaN).
+// a fitted pattern (its magnitude is the estimate). Where it takes that
+// estimate, the program leaves its 0.5, 1 and 2 dB values as the sines of the
+// half-angles (and prints them so); they are returned here converted to
+// degrees as it converts them otherwise. Empty where the program has no
+// number (NaN). Throws InvalidArgument for a bad horn, a frequency not
+// positive and finite, or a size beyond single precision in inches or GHz.
 std::optional<double> table_beamwidth(const Horn& horn, double frequency_hz, Plane plane,
                                       double level_db);
 

@@ -28,7 +28,11 @@ struct Warning {
 
 // Warnings for the horn at a frequency (hertz); table_method adds the check
 // of the phase deviations against the universal table's range (0.46
-// wavelength in the E plane, 1.00 in the H plane). Empty when all is well.
+// wavelength in the E plane, 1.00 in the H plane). The axial lengths count
+// as unequal when they differ by more than 1e-6 of the horn's largest length
+// (axial or slant), beyond the rounding of a single-precision design; the
+// outside_band check needs a feed whose name is in the catalogue. Empty when
+// all is well.
 // Throws InvalidArgument for a bad horn or frequency.
 std::vector<Warning> horn_warnings(const Horn& horn, double frequency_hz, bool table_method = false);
 

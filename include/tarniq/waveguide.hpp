@@ -36,11 +36,13 @@ struct StandardWaveguide {
 // The EIA rectangular waveguides from WR-2300 to WR-10, largest first.
 std::span<const StandardWaveguide> standard_waveguides();
 
-// The catalogue row of a name: "WR-90", "WR90" and "wr-90" all find WR-90.
+// The catalogue row of a name: "WR-90", "WR90", "wr-90" and " WR 90 " all
+// find WR-90 (case ignored, one '-' or blanks after WR, blanks around).
 // Throws InvalidArgument naming the text when no guide has that name.
 const StandardWaveguide& find_waveguide(std::string_view name);
 
-// The guides whose recommended band holds the frequency (hertz), largest first.
+// The guides whose recommended band holds the frequency (hertz), band ends
+// included, largest first.
 std::vector<StandardWaveguide> waveguides_for_frequency(double frequency_hz);
 
 // The catalogue row as a feed, carrying its name.

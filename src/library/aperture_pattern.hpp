@@ -1,0 +1,41 @@
+// The far field of one principal plane of a horn's aperture, prepared once and evaluated at many angles.
+#pragma once
+
+#include "tarniq/horn.hpp"
+
+namespace tarniq::detail {
+
+// The amplitude across the plane: uniform (E plane) or cos(πx/a) (H plane).
+enum class Taper { uniform, cosine };
+
+// e^(jα), carried as its cosine and sine.
+struct Phasor {
+  double re;
+  double im;
+};
+
+// One plane of the aperture: its size B in wavelengths, its edge phase
+// deviation s in wavelengths (the phase is -2π·s·(2x/a)² across it) and its
+// taper, with what every angle needs computed once.
+struct ApertureCut {
+  Taper taper = Taper::uniform;
+  double size = 0.0;             // B = A/λ
+  double phase_deviation = 0.0;  // s = A²/(8λR)
+  bool in_phase = false;         // s so small that the in-phase field is used
+  double inverse_two_root_s = 0.0;  // 1/(2√s): scales the Fresnel arguments
+  Phasor edge_phasor{1.0, 0.0};     // e^(-j2πs)
+  double boresight_power = 1.0;     // |F(0)|², the normalization
+};
+
+ApertureCut make_aperture_cut(double size, double phase_deviation, Taper taper);
+
+// The cut of a horn's plane at a frequency (hertz); the horn and frequency
+// must already be checked.
+ApertureCut make_aperture_cut(const Horn& horn, double frequency_hz, Plane plane);
+
+// The power pattern relative to boresight, |F(θ)/F(0)|²·((1 + cos θ)/2)²,
+// at the angle with the given sine and cosine: 1 on boresight, 0 at 180°.
+// Even in θ, so the sine may be given as |sin θ|.
+double relative_power(const ApertureCut& cut, double sin_theta, double cos_theta);
+
+}  // namespace tarniq::detail

@@ -1,0 +1,134 @@
+// Pattern-method rectangular horn: the narrower plane at its phase deviation, the wider on its axial length.
+#include <algorithm>
+#include <cmath>
+
+#include "aperture_search.hpp"
+#include "checks.hpp"
+#include "common/horn_geometry.hpp"
+#include "design_methods.hpp"
+#include "pattern_design_parts.hpp"
+#include "root_finding.hpp"
+#include "tarniq/units.hpp"
+
+namespace tarniq::detail {
+namespace {
+
+// The wider plane's flare is searched up to this phase deviation, wavelengths.
+constexpr double kLargestPhaseDeviation = 2.0;
+
+// A horn whose plane has the aperture a and slant radius r. A plane's cut
+// does not depend on the other plane, which is a placeholder check_horn accepts.
+Horn horn_for_plane(Plane plane, double a, double r, const Waveguide& feed) {
+  Horn horn{2.0 * feed.width, 2.0 * feed.height, 2.0 * feed.width, 2.0 * feed.height, feed};
+  if (plane == Plane::E) {
+    horn.aperture_height = a;
+    horn.e_slant_radius = r;
+  } else {
+    horn.aperture_width = a;
+    horn.h_slant_radius = r;
+  }
+  return horn;
+}
+
+// The aperture above the waveguide dimension w at which a flare of axial
+// length L reaches the phase deviation s_max: the upper end of its search.
+double aperture_at_phase_deviation(double L, double w, double s_max, double lambda) {
+  const auto excess = [&](double a) {
+    return numerics::phase_deviation(a, numerics::slant_radius(L, a, w), lambda) - s_max;
+  };
+  const double a = w * (1.0 + 1e-9);
+  double b = std::max(2.0 * w, std::sqrt(8.0 * lambda * L * s_max));
+  while (excess(b) <= 0.0) b *= 2.0;
+  return find_root(excess, a, b, excess(a), excess(b), 1e-9 * b);
+}
+
+// One principal plane of a rectangular design.
+struct PlaneSpec {
+  Plane plane;
+  double beamwidth;  // prescribed, degrees
+  double guide;      // waveguide dimension in this plane, metres
+  int table_plane;   // the universal table's code: 1 E plane, 2 H plane
+};
+
+// A plane's flare: aperture and slant radius, metres.
+struct PlaneFlare {
+  double aperture;
+  double radius;
+};
+
+// The narrower plane at the phase deviation S, which fixes the horn's axial
+// length. Its slant radius a²/(8λS) exceeds half its aperture only when the
+// aperture exceeds 4λS.
+PlaneFlare narrow_plane(const PlaneSpec& p, double S, const Measure& m, const Waveguide& feed,
+                        const std::string& spec) {
+  const double lambda = wavelength(m.frequency_hz);
+  const auto beamwidth_of = [&](double a) {
+    return full_beamwidth(horn_for_plane(p.plane, a, radius_at_phase_deviation(a, S, lambda), feed), p.plane,
+                          m);
+  };
+  const double start = estimated_aperture(p.table_plane, S, p.beamwidth, m);
+  const ApertureRange range{std::max(p.guide, 4.0 * lambda * S),
+                            std::min(kLargestApertureFactor * start, kLargestApertureWavelengths * lambda)};
+  const std::optional<double> a = aperture_for_beamwidth(beamwidth_of, start, range, p.beamwidth);
+  if (!a) {
+    const double smallest = range.lowest * (1.0 + 1e-6);
+    no_aperture(spec, plane_word(p.plane) + " flare at that phase deviation", smallest,
+                beamwidth_of(smallest), p.beamwidth, " up to aperture " + metres(range.highest));
+  }
+  return {*a, radius_at_phase_deviation(*a, S, lambda)};
+}
+
+// The wider plane: of the flares of axial length L from its waveguide
+// dimension, the one with the smallest aperture (and phase deviation) whose
+// beamwidth is the prescription, as the table method takes the smallest
+// phase deviation.
+PlaneFlare wide_plane(const PlaneSpec& p, double L, const Measure& m, const Waveguide& feed,
+                      const std::string& spec) {
+  const double lambda = wavelength(m.frequency_hz);
+  const auto radius = [&](double a) { return numerics::slant_radius(L, a, p.guide); };
+  const auto beamwidth_of = [&](double a) {
+    return full_beamwidth(horn_for_plane(p.plane, a, radius(a), feed), p.plane, m);
+  };
+  // Below the aperture that gives the beamwidth without phase error.
+  const double start = 0.8 * estimated_aperture(p.table_plane, 0.0, p.beamwidth, m);
+  const ApertureRange range{p.guide,
+                            std::min(aperture_at_phase_deviation(L, p.guide, kLargestPhaseDeviation, lambda),
+                                     kLargestApertureWavelengths * lambda)};
+  const std::optional<double> a = smallest_aperture_for_beamwidth(beamwidth_of, start, range, p.beamwidth);
+  if (!a) {
+    const double smallest = range.lowest * (1.0 + 1e-6);
+    no_aperture(spec, plane_word(p.plane) + " flare of the axial length " + metres(L), smallest,
+                beamwidth_of(smallest), p.beamwidth,
+                " up to phase deviation " + show(kLargestPhaseDeviation));
+  }
+  return {*a, radius(*a)};
+}
+
+// The rectangular design, prescription checked.
+HornDesign rectangular(const RectangularSpec& spec, const std::string& text) {
+  const Measure m{spec.frequency_hz, spec.level_db};
+  const PlaneSpec e{Plane::E, spec.e_beamwidth_deg, spec.feed.height, 1};
+  const PlaneSpec h{Plane::H, spec.h_beamwidth_deg, spec.feed.width, 2};
+  // The narrower plane first, the E plane on a tie.
+  const bool e_first = e.beamwidth <= h.beamwidth;
+  const PlaneSpec& narrow = e_first ? e : h;
+  const PlaneSpec& wide = e_first ? h : e;
+  const PlaneFlare f1 = narrow_plane(narrow, spec.phase_deviation, m, spec.feed, text);
+  const double L = numerics::axial_length(f1.aperture, f1.radius, narrow.guide);
+  const PlaneFlare f2 = wide_plane(wide, L, m, spec.feed, text);
+  const PlaneFlare& fe = e_first ? f1 : f2;
+  const PlaneFlare& fh = e_first ? f2 : f1;
+  const Horn horn = make_horn_from_slant_radii(fh.aperture, fe.aperture, fh.radius, fe.radius, spec.feed);
+  verify(horn, Plane::E, e.beamwidth, m, text);
+  verify(horn, Plane::H, h.beamwidth, m, text);
+  return {horn, L};
+}
+
+}  // namespace
+
+HornDesign rectangular_by_pattern(const RectangularSpec& spec) {
+  const std::string text = describe(spec);
+  return within_analysis_domain([&] { return rectangular(spec, text); }, text);
+}
+
+}  // namespace tarniq::detail

@@ -22,8 +22,8 @@ int level_code(double level) {
 // double, then rounded once. It must be a positive normal float (checked
 // before the conversion, which is undefined beyond the float range).
 float single(double value, std::string_view quantity, std::string_view unit) {
-  constexpr double kSmallest = std::numeric_limits<float>::min();
-  constexpr double kLargest = std::numeric_limits<float>::max();
+  constexpr double kSmallest = static_cast<double>(std::numeric_limits<float>::min());
+  constexpr double kLargest = static_cast<double>(std::numeric_limits<float>::max());
   if (!(value >= kSmallest && value <= kLargest))
     throw InvalidArgument(show(quantity, value, unit) +
                           " is outside the table method's single-precision range");

@@ -1,0 +1,143 @@
+// The command line: CLI11 subcommands built from the verb table, the request run, results written out.
+#include "command_line.hpp"
+
+#include <CLI/CLI.hpp>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+
+#include "atomic_files.hpp"
+#include "diagnostics.hpp"
+#include "parse_messages.hpp"
+#include "request/request.hpp"
+#include "request/verbs/verb_specs.hpp"
+
+namespace tarniq::cli {
+namespace {
+
+// What the parser filled in for one verb: option text and flags by name.
+struct VerbValues {
+  std::map<std::string, std::string> text;
+  std::map<std::string, bool> flags;
+};
+
+std::string program_footer() {
+  std::string footer = "Examples:\n";
+  for (const auto& verb : verb_specs()) footer += "  " + std::string(verb.example) + "\n";
+  footer +=
+      "\nLengths are in --units (cm, mm or in), frequencies in GHz, angles in degrees.\n"
+      "Exit status: 0 done, 1 no solution (or an output file not written), 2 usage error.";
+  return footer;
+}
+
+void add_verb(CLI::App& app, const VerbSpec& verb, VerbValues& values) {
+  CLI::App* command = app.add_subcommand(std::string(verb.name), std::string(verb.summary));
+  command->footer("Example:\n  " + std::string(verb.example));
+  for (const auto& option : verb.options) {
+    const std::string name{option.name};
+    std::string flags = "--" + name;
+    if (option.short_name != 0) flags = std::string("-") + option.short_name + "," + flags;
+    if (option.value_name.empty()) {
+      command->add_flag(flags, values.flags[name], std::string(option.help));
+    } else {
+      command->add_option(flags, values.text[name], std::string(option.help))
+          ->type_name(std::string(option.value_name))
+          ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    }
+  }
+}
+
+// The options given on the command line, as the request layer takes them.
+Options given_options(const CLI::App& command, const VerbSpec& verb, const VerbValues& values) {
+  Options options;
+  for (const auto& option : verb.options) {
+    const std::string name{option.name};
+    if (command.get_option("--" + name)->count() == 0) continue;
+    options[name] = option.value_name.empty() ? (values.flags.at(name) ? "true" : "false") : values.text.at(name);
+  }
+  return options;
+}
+
+bool write_standard_output(const std::string& text) {
+  if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) return false;
+  return std::fflush(stdout) == 0;
+}
+
+int finish(const Outcome& outcome, const std::string& verb, const Options& options) {
+  if (outcome.status == Status::usage) {
+    report_usage_error(outcome.error, verb);
+    return static_cast<int>(outcome.status);
+  }
+  if (outcome.status != Status::ok) {
+    report_error(outcome.error);
+    return static_cast<int>(outcome.status);
+  }
+  for (const auto& warning : outcome.result.warnings) report_warning(warning.message);
+  const std::string text = format_result(outcome.result, outcome.format);
+  std::vector<PendingFile> files;
+  const auto output = options.find("output");
+  const auto plot = options.find("plot");
+  const bool to_standard_output = output == options.end() || output->second == "-";
+  if (!to_standard_output) files.push_back({output->second, text});
+  if (plot != options.end()) files.push_back({plot->second, outcome.result.plot_svg});
+  try {
+    write_files(files);
+  } catch (const FileError& error) {
+    report_error(error.what());
+    return static_cast<int>(Status::no_solution);
+  }
+  if (to_standard_output && !write_standard_output(text)) {
+    report_error(std::string("cannot write standard output: ") + std::strerror(errno));
+    return static_cast<int>(Status::no_solution);
+  }
+  return static_cast<int>(Status::ok);
+}
+
+// Front-end checks of the file options, before any work is done.
+void check_files(const Options& options) {
+  for (const char* name : {"output", "plot"}) {
+    const auto found = options.find(name);
+    if (found != options.end() && found->second.empty()) throw UsageError(std::string("--") + name + " needs a file name");
+  }
+  if (options.count("output") != 0 && options.count("plot") != 0 && same_file(options.at("output"), options.at("plot")))
+    throw UsageError("--output and --plot name the same file " + in_quotes(options.at("plot")));
+}
+
+}  // namespace
+
+int run_command_line(int argc, const char* const* argv) {
+  CLI::App app{"tarniq-cli: scripted design and analysis of pyramidal horns fed from a rectangular waveguide",
+               "tarniq-cli"};
+  app.set_help_flag("-h,--help", "show this help and exit");
+  app.set_version_flag("--version", "tarniq-cli " TARNIQ_VERSION, "show the version and exit");
+  app.require_subcommand(1);
+  app.footer(program_footer());
+  app.get_formatter()->column_width(26);
+  std::map<std::string, VerbValues> values;
+  for (const auto& verb : verb_specs()) add_verb(app, verb, values[std::string(verb.name)]);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) return app.exit(error);
+    report_usage_error(parse_error_message(error, argc, argv), named_verb(argc, argv));
+    return static_cast<int>(Status::usage);
+  }
+
+  const CLI::App* command = app.get_subcommands().front();
+  const std::string verb = command->get_name();
+  const VerbSpec& spec = *find_verb(verb);
+  const Options options = given_options(*command, spec, values.at(verb));
+  try {
+    check_files(options);
+  } catch (const UsageError& error) {
+    report_usage_error(error.what(), verb);
+    return static_cast<int>(Status::usage);
+  }
+  return finish(run_request(verb, options), verb, options);
+}
+
+}  // namespace tarniq::cli

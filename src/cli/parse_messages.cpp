@@ -1,0 +1,63 @@
+// Rewording CLI11's parse errors: unknown options and verbs, missing values, flags given a value.
+#include "parse_messages.hpp"
+
+#include <string_view>
+
+#include "request/parse/options.hpp"
+#include "request/verbs/verb_specs.hpp"
+
+namespace tarniq::cli {
+namespace {
+
+// The part of a CLI11 message after its "...: " lead, up to the first blank.
+std::string first_item_after_colon(const std::string& message) {
+  const std::size_t colon = message.find(": ");
+  if (colon == std::string::npos) return {};
+  const std::string rest = message.substr(colon + 2);
+  return rest.substr(0, rest.find(' '));
+}
+
+std::string first_argument(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i)
+    if (argv[i][0] != '-') return argv[i];
+  return {};
+}
+
+}  // namespace
+
+std::string named_verb(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i)
+    if (find_verb(argv[i]) != nullptr) return argv[i];
+  return {};
+}
+
+std::string parse_error_message(const CLI::ParseError& error, int argc, const char* const* argv) {
+  const std::string message = error.what();
+  if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr && message.find("ubcommand") != std::string::npos) {
+    const std::string given = first_argument(argc, argv);
+    if (!given.empty() && named_verb(argc, argv).empty())
+      return "unknown verb " + in_quotes(given) + " (design, gain-design, analyze, pattern, waveguides)";
+    return "missing verb: design, gain-design, analyze, pattern or waveguides";
+  }
+  if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+    const std::string item = first_item_after_colon(message);
+    if (!item.empty() && item[0] == '-') return "unknown option " + in_quotes(item);
+    return "unexpected argument " + in_quotes(item);
+  }
+  if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr && message.find(" missing") != std::string::npos) {
+    // "--frequency: 1 required GHZ missing"
+    return message.substr(0, message.find(':')) + " needs a value";
+  }
+  if (dynamic_cast<const CLI::ConversionError*>(&error) != nullptr) {
+    // "Could not convert: --square = maybe"
+    const std::size_t equals = message.find(" = ");
+    const std::string option = first_item_after_colon(message);
+    if (equals != std::string::npos && !option.empty())
+      return option + " " + in_quotes(message.substr(equals + 3)) + " is not true or false";
+  }
+  std::string reworded = message;
+  if (!reworded.empty() && reworded[0] >= 'A' && reworded[0] <= 'Z') reworded[0] = static_cast<char>(reworded[0] - 'A' + 'a');
+  return reworded;
+}
+
+}  // namespace tarniq::cli

@@ -1,0 +1,110 @@
+// The documentation cannot go stale unnoticed: committed plots, README examples and the man page against the program.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+#include <sstream>
+
+#include "request/verbs/verb_specs.hpp"
+#include "run_cli.hpp"
+#include "support/temp_dir.hpp"
+
+namespace tarniq::cli {
+namespace {
+
+using tarniq::testing::read_file;
+using testing::run_cli;
+
+const std::filesystem::path source = TARNIQ_SOURCE_DIR;
+
+// The text with each number replaced by "#", and the numbers in order.
+std::pair<std::string, std::vector<double>> split_numbers(const std::string& text) {
+  static const std::regex number(R"([-+]?[0-9]+(\.[0-9]+)?([eE][-+]?[0-9]+)?)");
+  std::pair<std::string, std::vector<double>> parts;
+  parts.first = std::regex_replace(text, number, "#");
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), number); it != std::sregex_iterator(); ++it)
+    parts.second.push_back(std::stod(it->str()));
+  return parts;
+}
+
+// Output as the README shows it: the same text, and numbers equal to a
+// relative 1e-9, so that full-precision CSV and JSON do not fail on noise in
+// the last digit from a change in a root finder.
+void expect_same_output(const std::string& out, const std::string& shown, const std::string& command) {
+  const auto [out_text, out_numbers] = split_numbers(out);
+  const auto [shown_text, shown_numbers] = split_numbers(shown);
+  EXPECT_EQ(out_text, shown_text) << command;
+  ASSERT_EQ(out_numbers.size(), shown_numbers.size()) << command;
+  for (std::size_t i = 0; i < out_numbers.size(); ++i)
+    EXPECT_NEAR(out_numbers[i], shown_numbers[i], 1e-9 * std::fabs(shown_numbers[i])) << command << "\n" << out;
+}
+
+std::vector<std::string> words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> all;
+  for (std::string word; in >> word;) all.push_back(word);
+  return all;
+}
+
+// Each plot of docs/plots.txt is what the program draws now (`make docs`).
+TEST(Docs, CommittedPlotsAreCurrent) {
+  const tarniq::testing::TempDir dir;
+  std::istringstream list(read_file(source / "docs/plots.txt"));
+  int plots = 0;
+  for (std::string line; std::getline(list, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::vector<std::string> args = words(line);
+    const std::string name = args.front();
+    args.erase(args.begin());
+    args.insert(args.end(), {"-o", "/dev/null", "--plot", (dir / name).string()});
+    ASSERT_EQ(run_cli(args).status, 0) << line;
+    EXPECT_TRUE(read_file(dir / name) == read_file(source / "docs" / name)) << "docs/" << name
+                                                                               << " is stale: run make docs";
+    ++plots;
+  }
+  EXPECT_GE(plots, 1);
+}
+
+// Each example of the README's "Scripted use" section ("$ tarniq-cli ..." and
+// its output in one fenced block) is what the program prints now.
+TEST(Docs, ReadmeExamplesAreCurrent) {
+  const std::string readme = read_file(source / "README.md");
+  const std::size_t start = readme.find("\n## Scripted use\n");
+  ASSERT_NE(start, std::string::npos);
+  const std::string section = readme.substr(start, readme.find("\n## ", start + 1) - start);
+  int examples = 0;
+  for (std::size_t fence = section.find("```"); fence != std::string::npos;) {
+    const std::size_t body = section.find('\n', fence) + 1;
+    const std::size_t end = section.find("```", body);
+    ASSERT_NE(end, std::string::npos);
+    const std::string block = section.substr(body, end - body);
+    if (block.rfind("$ tarniq-cli ", 0) == 0) {
+      const std::size_t line_end = block.find('\n');
+      std::vector<std::string> args = words(block.substr(13, line_end - 13));
+      std::string out = run_cli(args).out;
+      std::erase(out, '\r');  // CSV lines end in CR LF; the README shows them as lines
+      expect_same_output(out, block.substr(line_end + 1), block.substr(0, line_end));
+      ++examples;
+    }
+    fence = section.find("```", end + 3);
+  }
+  EXPECT_GE(examples, 5);
+}
+
+// The man page names every verb and every option the program takes.
+TEST(Docs, ManPageNamesEveryVerbAndOption) {
+  const std::string page = read_file(source / "docs/tarniq-cli.1");
+  const auto roff = [](std::string_view text) {
+    std::string escaped;
+    for (const char c : text) escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+    return escaped;
+  };
+  for (const auto& verb : verb_specs()) {
+    EXPECT_NE(page.find(".B " + roff(verb.name)), std::string::npos) << verb.name;
+    for (const auto& option : verb.options)
+      EXPECT_NE(page.find(roff("--" + std::string(option.name))), std::string::npos) << option.name;
+  }
+}
+
+}  // namespace
+}  // namespace tarniq::cli

@@ -8,6 +8,7 @@
 #include <limits>
 #include <string>
 
+#include "library/rejections.hpp"
 #include "tarniq/errors.hpp"
 #include "tarniq/units.hpp"
 
@@ -66,11 +67,7 @@ TEST(HornArguments, AreRejectedWithTheirValues) {
   short_e.e_slant_radius = 0.03;
   Horn no_feed = good;
   no_feed.feed.height = 0.0;
-  struct Row {
-    std::function<void()> call;
-    std::string message;
-  };
-  const Row rows[] = {
+  testing::expect_rejections<InvalidArgument>({
       {[&] { make_horn(0.02, 0.08, 0.2, kWr90); },
        "aperture width 0.02 m is not larger than the waveguide width 0.02286 m"},
       {[&] { make_horn(0.1, 0.01, 0.2, kWr90); },
@@ -91,15 +88,7 @@ TEST(HornArguments, AreRejectedWithTheirValues) {
       {[&] { phase_deviation(good, Plane::H, -1.0); }, "frequency -1 Hz is not positive and finite"},
       {[&] { check_horn(short_e); },
        "E-plane slant radius 0.03 m is not longer than half the aperture, 0.04 m"},
-  };
-  for (const Row& r : rows) {
-    try {
-      r.call();
-      ADD_FAILURE() << "accepted; expected: " << r.message;
-    } catch (const InvalidArgument& e) {
-      EXPECT_EQ(std::string(e.what()), r.message);
-    }
-  }
+  });
 }
 
 }  // namespace

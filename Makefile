@@ -1,6 +1,6 @@
 # Entry points: `make run`, `make test`, `make sanitize`, `make fuzz`, `make bench`,
-# `make install`. Each target first installs what it needs (Debian packages)
-# when missing and root.
+# `make install`, `make web`, `make web-test`. Each target first installs what
+# it needs (Debian packages) when missing and root.
 #
 # WERROR=ON turns compiler warnings into errors (CI and development builds);
 # a plain `make` leaves them warnings, so a newer compiler cannot break it.
@@ -16,14 +16,19 @@ BUILD_DIR    := build
 SAN_DIR      := build-sanitize
 FUZZ_DIR     := build-fuzz
 BENCH_DIR    := build-bench
+WEB_DIR      := build-web
 
 CONFIGURE     = cmake -S . -DTARNIQ_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
 BUILD_PACKAGES := cmake make g++ libgtest-dev libcli11-dev nlohmann-json3-dev
 BENCH_PACKAGES := libbenchmark-dev time valgrind
 FUZZ_PACKAGES  := clang libclang-rt-14-dev
+WEB_PACKAGES   := emscripten node-acorn nodejs chromium
 
-.PHONY: all build run test sanitize fuzz bench callgrind docs install deps deps-bench deps-fuzz configure clean
+# Emscripten's tools find Debian's node-acorn through NODE_PATH.
+WEB_ENV        := NODE_PATH=/usr/share/nodejs
+
+.PHONY: all build run test sanitize fuzz bench callgrind docs install deps deps-bench deps-fuzz deps-web configure clean web web-test
 
 all: build
 
@@ -35,6 +40,11 @@ deps-bench: deps
 
 deps-fuzz: deps
 	@scripts/ensure-packages $(FUZZ_PACKAGES)
+
+# npm comes with some builds of nodejs; Debian's own nodejs needs its npm package.
+deps-web: deps
+	@scripts/ensure-packages $(WEB_PACKAGES)
+	@command -v npm >/dev/null 2>&1 || scripts/ensure-packages npm
 
 configure: deps
 	@$(CONFIGURE) -B $(BUILD_DIR) >/dev/null
@@ -85,5 +95,35 @@ docs: configure
 	  ./$(BUILD_DIR)/tarniq-cli $$arguments -o /dev/null --plot docs/$$name || exit 1; \
 	done
 
+# The web page: $(WEB_DIR)/tarniq.html, one file with the library compiled
+# to WebAssembly inside (emscripten).
+web: deps-web
+	@$(WEB_ENV) emcmake cmake -S . -B $(WEB_DIR) -DTARNIQ_WEB=ON -DTARNIQ_WERROR=$(WERROR) \
+	  -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
+	@$(WEB_ENV) cmake --build $(WEB_DIR) -j $(JOBS)
+	@echo "Built $(WEB_DIR)/tarniq.html"
+
+# Browser tests of the page in headless Chromium against tarniq-cli, and the
+# web build's number conversions against the host's (tests under the
+# sanitizers, then WEB_FUZZ_SECONDS of fuzzing). SCREENSHOT=docs/web-page.png
+# also redraws the README's picture of the page.
+SCREENSHOT       ?=
+WEB_FUZZ_SECONDS ?= 10
+WEB_NATIVE_FLAGS := -std=c++20 -O1 -g -fsanitize=address,undefined -fno-sanitize-recover=all -Wall -Wextra \
+                    -Wpedantic -Wdouble-promotion -Wfloat-conversion -Werror -Iweb web/compat/floating_charconv.cpp
+web-test: web configure deps-fuzz
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tarniq-cli
+	@mkdir -p $(WEB_DIR)/native/charconv-corpus
+	@g++ $(WEB_NATIVE_FLAGS) web/tests/charconv_test.cpp -lgtest -lgtest_main -pthread -o $(WEB_DIR)/native/charconv_test
+	@$(WEB_DIR)/native/charconv_test --gtest_brief=1
+	@clang++ $(WEB_NATIVE_FLAGS) -fsanitize=fuzzer web/tests/charconv_fuzz.cpp -o $(WEB_DIR)/native/charconv_fuzz
+	@$(WEB_DIR)/native/charconv_fuzz -max_total_time=$(WEB_FUZZ_SECONDS) -max_len=64 -print_final_stats=0 \
+	  $(WEB_DIR)/native/charconv-corpus 2>&1 | tail -1
+	@cd web/tests && npm ci --no-audit --no-fund --loglevel=error >/dev/null
+	@cd web/tests && TARNIQ_CLI=$(CURDIR)/$(BUILD_DIR)/tarniq-cli TARNIQ_PAGE=$(CURDIR)/$(WEB_DIR)/tarniq.html \
+	  TARNIQ_WEB_TIMING=$(CURDIR)/$(WEB_DIR)/timing.txt \
+	  $(if $(SCREENSHOT),TARNIQ_WEB_SCREENSHOT=$(abspath $(SCREENSHOT))) node --test --test-concurrency=1 page.test.mjs
+	@cat $(WEB_DIR)/timing.txt
+
 clean:
-	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR) $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WEB_DIR)

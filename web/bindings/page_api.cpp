@@ -1,0 +1,33 @@
+// The page's entry points into WebAssembly: the verb table, and one request run through the request layer.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+
+#include "page_response.hpp"
+
+namespace {
+
+// The options arrive as a plain object of option name to text; the request
+// layer checks names and values, as it does for the command line.
+tarniq::cli::Options options_from(const emscripten::val& object) {
+  tarniq::cli::Options options;
+  const emscripten::val keys = emscripten::val::global("Object").call<emscripten::val>("keys", object);
+  const auto count = keys["length"].as<unsigned>();
+  for (unsigned i = 0; i < count; ++i) {
+    const auto name = keys[i].as<std::string>();
+    options[name] = object[name].as<std::string>();
+  }
+  return options;
+}
+
+std::string run(const std::string& verb, const emscripten::val& options) {
+  return tarniq::web::run_json(verb, options_from(options));
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(tarniq_page) {
+  emscripten::function("verbs", &tarniq::web::verbs_json);
+  emscripten::function("run", &run);
+}

@@ -1,0 +1,225 @@
+// The page's life: load the module, build the form from the verb table, run every request, keep the address in step.
+
+const VERB_TITLES = {
+  design: 'Design for beamwidths',
+  'gain-design': 'Design for gain',
+  analyze: 'Analyze over frequency',
+  pattern: 'Pattern',
+  waveguides: 'Waveguides',
+};
+
+const page = {
+  engine: null,
+  verbs: [],
+  form: null,
+  catalogue: [],    // the waveguides verb's rows, for the waveguide list
+  last: null,       // the shown answer: {verb, options, answer, result}
+  pending: null,    // a run waiting for the form's edits to settle
+  ticket: 0,        // the number of the newest run
+  runs: 0,          // runs shown
+};
+
+function byId(id) {
+  return document.getElementById(id);
+}
+
+function findVerb(name) {
+  return page.verbs.find((verb) => verb.name === name) || null;
+}
+
+function flagNames(verb) {
+  return new Set(verb.options.filter((option) => option.value === '').map((option) => option.name));
+}
+
+// One request through the request layer: its answer, or null when a newer
+// request replaced it; a failure of the engine itself (which the layer never
+// throws) becomes an answer too.
+async function ask(verb, options) {
+  const text = await page.engine.ask(verb, options);
+  if (text === null) return null;
+  try {
+    return JSON.parse(text);
+  } catch (error) {
+    return { status: INTERNAL_ERROR, error: `internal error: ${error.message}` };
+  }
+}
+
+// The verb radio buttons, built once so that keyboard focus stays on them
+// while the form below changes.
+function buildVerbChoice() {
+  const fieldset = byId('verbs');
+  for (const verb of page.verbs) {
+    const radio = element('input', { type: 'radio', name: 'verb', value: verb.name, id: `verb-${verb.name}` });
+    const text = element('span');
+    text.append(VERB_TITLES[verb.name] || verb.name, element('small', {}, verb.summary));
+    const label = element('label', { for: radio.id });
+    label.append(radio, text);
+    fieldset.append(label);
+  }
+}
+
+function checkVerb(current) {
+  for (const radio of byId('verbs').querySelectorAll('input')) radio.checked = radio.value === current;
+}
+
+function clearResults() {
+  byId('summary').textContent = '';
+  byId('warnings').replaceChildren();
+  byId('table-frame').replaceChildren();
+  byId('follow-ups').replaceChildren();
+  byId('downloads').hidden = true;
+  renderPlot(byId('plot'), '');
+}
+
+function showAnswer(verb, options, answer) {
+  const alert = byId('alert');
+  clearFieldErrors(page.form);
+  const spec = findVerb(verb);
+  // Each word unbroken, so that a narrow screen wraps the command between words.
+  const words = commandWords(verb, options, spec ? page.form.order : [], spec ? flagNames(spec) : new Set());
+  byId('command').replaceChildren(...words.flatMap((word, i) => [i > 0 ? ' ' : '', element('span', {}, word)]));
+  if (answer.status !== 0) {
+    page.last = null;
+    clearResults();
+    showFieldError(page.form, answer.error);
+    alert.textContent = answer.error;
+    return false;
+  }
+  const result = JSON.parse(answer.json);
+  page.last = { verb, options, answer, result };
+  showDefaultUnit(page.form, options, result.units);
+  alert.textContent = '';
+  byId('summary').textContent = describeRows(result.rows.length, result.units);
+  renderWarnings(byId('warnings'), result.warnings);
+  renderTable(byId('table-frame'), answer, result.rows);
+  renderFollowUps(byId('follow-ups'), page.last);
+  const plotted = renderPlot(byId('plot'), answer.svg);
+  byId('download-svg').hidden = !plotted;
+  byId('downloads').hidden = false;
+  return true;
+}
+
+// Runs a request and shows it, unless a newer one has started meanwhile;
+// the body's data-state, data-runs and data-compute-ms, and a
+// "tarniq:updated" event, tell scripts it is done.
+async function run(verb, options) {
+  const ticket = ++page.ticket;
+  const started = performance.now();
+  const slow = setTimeout(() => {
+    if (ticket === page.ticket) byId('summary').textContent = 'Computing…';
+  }, 150);
+  document.body.dataset.state = 'busy';
+  const answer = await ask(verb, options);
+  clearTimeout(slow);
+  if (answer === null || ticket !== page.ticket) return;
+  const ok = showAnswer(verb, options, answer);
+  const elapsed = performance.now() - started;
+  page.runs += 1;
+  document.body.dataset.state = ok ? 'ready' : 'error';
+  document.body.dataset.runs = String(page.runs);
+  document.body.dataset.computeMs = elapsed.toFixed(1);
+  document.dispatchEvent(new CustomEvent('tarniq:updated', { detail: { ok, ms: elapsed } }));
+}
+
+function setAddress(verb, options, push) {
+  const query = formatQuery(verb, options, page.form.order);
+  if (query === location.search) return;
+  try {
+    if (push) history.pushState(null, '', query);
+    else history.replaceState(null, '', query);
+  } catch (error) {
+    // Some browsers keep the address of a file fixed; the results still follow the form.
+  }
+}
+
+function showForm(verbName, options) {
+  const spec = findVerb(verbName) || page.verbs[0];
+  checkVerb(verbName);
+  page.form = buildForm(byId('fields'), spec, page.catalogue);
+  setFormValues(page.form, options);
+}
+
+// The address as the request: its verb (design when none) with its options
+// as given, unknown ones too, so that the request layer names any mistake.
+function loadAddress() {
+  cancelPendingEdit();
+  let { verb, options } = parseQuery(location.search);
+  if (location.search.length <= 1) {
+    verb = page.verbs[0].name;
+    options = exampleOptions(page.verbs[0].example);
+  }
+  if (verb === null) verb = page.verbs[0].name;
+  showForm(verb, options);
+  if (location.search.length <= 1) setAddress(verb, options, false);
+  run(verb, options);
+}
+
+// Drops an edit's run that has not started: what replaces the form runs instead.
+function cancelPendingEdit() {
+  clearTimeout(page.pending);
+  page.pending = null;
+}
+
+function runFromForm() {
+  page.pending = null;
+  updateForm(page.form);
+  const verb = page.form.verb.name;
+  const options = readFormValues(page.form);
+  setAddress(verb, options, false);
+  run(verb, options);
+}
+
+function onEdit() {
+  if (page.pending === null) page.pending = setTimeout(runFromForm, 0);
+}
+
+// Another verb starts from its own example, a request that works.
+function onVerbChange(name) {
+  cancelPendingEdit();
+  const spec = findVerb(name);
+  const options = exampleOptions(spec.example);
+  showForm(name, options);
+  setAddress(name, options, true);
+  run(name, options);
+}
+
+function download(kind) {
+  if (!page.last) return;
+  const { verb, options, answer } = page.last;
+  const stem = fileStem(verb, options);
+  if (kind === 'csv') saveText(`${stem}.csv`, answer.csv, 'text/csv');
+  if (kind === 'json') saveText(`${stem}.json`, answer.json, 'application/json');
+  if (kind === 'svg' && answer.svg) saveText(`${stem}.svg`, answer.svg, 'image/svg+xml');
+}
+
+function wireEvents() {
+  const form = byId('request');
+  form.addEventListener('submit', (event) => event.preventDefault());
+  // Every control, text or choice, reports each edit as an input event.
+  form.addEventListener('input', (event) => {
+    if (event.target.name === 'verb') onVerbChange(event.target.value);
+    else onEdit();
+  });
+  window.addEventListener('popstate', loadAddress);
+  for (const kind of ['csv', 'json', 'svg']) byId(`download-${kind}`).addEventListener('click', () => download(kind));
+}
+
+async function start() {
+  let verbs;
+  try {
+    ({ engine: page.engine, verbs } = await startEngine());
+    page.verbs = JSON.parse(verbs);
+    if (!Array.isArray(page.verbs)) throw new Error(page.verbs.error);
+  } catch (error) {
+    byId('alert').textContent = `The calculation engine could not start in this browser: ${error && error.message ? error.message : error}`;
+    document.body.dataset.state = 'error';
+    return;
+  }
+  const catalogue = await ask('waveguides', { units: 'in' });
+  page.catalogue = catalogue && catalogue.status === 0 ? JSON.parse(catalogue.json).rows : [];
+  buildVerbChoice();
+  wireEvents();
+  loadAddress();
+}
+
+start();

@@ -1,0 +1,127 @@
+// The results: a table with the CSV's columns (each cell's data-key its column), the warnings and the plot, inline.
+
+// More rows than this are left to the downloads: a table that long helps
+// nobody and slows the page.
+const MAX_SHOWN_ROWS = 2000;
+
+// The exact value of a cell as text that reads back as the same number.
+function exactText(value) {
+  return typeof value === 'number' ? String(value) : value;
+}
+
+function renderTable(frame, answer, rows) {
+  const table = element('table');
+  const head = element('tr');
+  for (const column of answer.columns)
+    head.append(element('th', { scope: 'col', class: column.text ? 'text' : 'number' }, column.name));
+  table.append(element('thead'));
+  table.tHead.append(head);
+  const body = element('tbody');
+  const shown = Math.min(rows.length, MAX_SHOWN_ROWS);
+  for (let r = 0; r < shown; ++r) {
+    const row = element('tr');
+    answer.columns.forEach((column, c) => {
+      const cell = element('td', { 'data-key': column.name }, answer.cells[r][c]);
+      const value = rows[r][column.name];
+      if (value !== null && value !== undefined) cell.dataset.value = exactText(value);
+      if (column.text) cell.className = 'text';
+      row.append(cell);
+    });
+    body.append(row);
+  }
+  table.append(body);
+  frame.replaceChildren(table);
+  if (shown < rows.length) {
+    frame.append(element('p', { id: 'table-note' },
+      `The first ${shown} of ${rows.length} rows; the CSV and JSON downloads hold them all.`));
+  }
+}
+
+function renderWarnings(container, warnings) {
+  container.replaceChildren();
+  if (warnings.length === 0) return;
+  const list = element('ul', { 'aria-label': 'Warnings' });
+  for (const warning of warnings) list.append(element('li', { 'data-code': warning.code }, warning.message));
+  container.append(list);
+}
+
+// The plot as drawn by the command line's SVG code, parsed as XML and placed
+// in the page (no markup is interpreted as HTML).
+function renderPlot(figure, svgText) {
+  figure.replaceChildren();
+  figure.hidden = true;
+  if (!svgText) return false;
+  const parsed = new DOMParser().parseFromString(svgText, 'image/svg+xml');
+  const svg = parsed.documentElement;
+  if (svg.nodeName !== 'svg' || parsed.getElementsByTagName('parsererror').length > 0) return false;
+  const title = svg.querySelector('title');
+  svg.setAttribute('role', 'img');
+  if (title) svg.setAttribute('aria-label', title.textContent);
+  figure.append(document.importNode(svg, true));
+  figure.hidden = false;
+  return true;
+}
+
+function describeRows(count, units) {
+  const rows = count === 1 ? '1 row' : `${count} rows`;
+  return `${rows}; lengths in ${units === 'in' ? 'inches' : units}, frequencies in GHz, angles in degrees.`;
+}
+
+// A step of 1, 2 or 5 times a power of ten near the given size.
+function roundStep(size) {
+  const power = 10 ** Math.floor(Math.log10(size));
+  const scaled = size / power;
+  return (scaled < 1.5 ? 1 : scaled < 3.5 ? 2 : scaled < 7.5 ? 5 : 10) * power;
+}
+
+// A number as short text, without the binary noise of the sums that made it.
+function shortNumber(value) {
+  return String(Number(value.toPrecision(12)));
+}
+
+// Addresses that analyze one designed horn: its frequency response over
+// ±20 % of the design frequency (the design frequency on the grid), and its
+// pattern there; the feed and the unit are the design's.
+function followUpAddresses(last, row) {
+  const unit = last.result.units;
+  const frequency = last.result.input.frequency_ghz;
+  const step = roundStep(frequency / 100);
+  const horn = {
+    aperture: `${row[`aperture_width_${unit}`]},${row[`aperture_height_${unit}`]}`,
+    length: String(row[`axial_length_${unit}`]),
+  };
+  for (const name of ['waveguide', 'waveguide-size', 'units']) {
+    if (last.options[name] !== undefined) horn[name] = last.options[name];
+  }
+  const order = ['aperture', 'length', 'frequency', 'waveguide', 'waveguide-size', 'units'];
+  const range = `${shortNumber(frequency - 20 * step)}:${shortNumber(frequency + 20 * step)}:${shortNumber(step)}`;
+  return {
+    analyze: formatQuery('analyze', { ...horn, frequency: range }, order),
+    pattern: formatQuery('pattern', { ...horn, frequency: String(frequency) }, order),
+  };
+}
+
+// Under a design table: a choice of design and links to its analysis.
+function renderFollowUps(container, last) {
+  container.replaceChildren();
+  if (!['design', 'gain-design'].includes(last.verb) || last.result.rows.length === 0) return;
+  const rows = last.result.rows;
+  const analyze = element('a', { id: 'follow-analyze' }, 'Frequency response');
+  const pattern = element('a', { id: 'follow-pattern' }, 'Pattern');
+  const point = (index) => {
+    const addresses = followUpAddresses(last, rows[index]);
+    analyze.href = addresses.analyze;
+    pattern.href = addresses.pattern;
+  };
+  const caption = element('span', {}, 'Analyze this horn: ');
+  if (rows.length > 1) {
+    const choice = element('select', { id: 'follow-design' });
+    const sColumn = last.answer.columns.findIndex((column) => column.name === 's');
+    rows.forEach((row, index) => choice.append(element('option', { value: String(index) }, `S = ${last.answer.cells[index][sColumn]}`)));
+    choice.addEventListener('change', () => point(Number(choice.value)));
+    const label = element('label', { for: 'follow-design' }, 'Analyze the design at ');
+    caption.replaceChildren(label, choice, ': ');
+  }
+  point(0);
+  container.append(caption, analyze, ' · ', pattern);
+}

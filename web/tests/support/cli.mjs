@@ -1,0 +1,50 @@
+// tarniq-cli for the page tests: the same request on the command line, its JSON, CSV, SVG and error line.
+import { spawnSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, existsSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+
+const FLAGS = new Set(['square', 'polar']);
+const PLOTTING_VERBS = new Set(['design', 'analyze', 'pattern']);
+
+export function cliPath() {
+  const path = process.env.TARNIQ_CLI;
+  if (!path || !existsSync(path)) throw new Error(`set TARNIQ_CLI to a built tarniq-cli (now "${path}")`);
+  return path;
+}
+
+// A page address's request as command-line arguments: flags alone, values
+// as --name=value (a value may start with '-').
+export function cliArguments(query) {
+  const params = new URLSearchParams(query);
+  const args = [params.get('verb') || 'design'];
+  for (const [name, value] of params) {
+    if (name === 'verb') continue;
+    if (FLAGS.has(name) && (value === '' || value === 'true')) args.push(`--${name}`);
+    else args.push(`--${name}=${value}`);
+  }
+  return args;
+}
+
+// Runs the request as the page does (with a plot where the verb draws one):
+// {status, json, csv, svg, error} with error the message without its frame.
+export function runCli(query) {
+  const args = cliArguments(query);
+  const folder = mkdtempSync(join(tmpdir(), 'tarniq-cli-'));
+  try {
+    const plot = PLOTTING_VERBS.has(args[0]) ? ['--plot', join(folder, 'plot.svg')] : [];
+    const json = spawnSync(cliPath(), [...args, '--format=json', '--output', join(folder, 'out.json'), ...plot]);
+    const csv = spawnSync(cliPath(), [...args, '--format=csv', '--output', join(folder, 'out.csv'), ...plot]);
+    const stderr = json.stderr.toString();
+    const error = stderr.split('\n').find((line) => line.startsWith('tarniq-cli: error: ')) ?? '';
+    return {
+      status: json.status,
+      json: json.status === 0 ? readFileSync(join(folder, 'out.json'), 'utf8') : null,
+      csv: csv.status === 0 ? readFileSync(join(folder, 'out.csv'), 'utf8') : null,
+      svg: json.status === 0 && plot.length > 0 ? readFileSync(join(folder, 'plot.svg'), 'utf8') : '',
+      error: error.replace('tarniq-cli: error: ', '').replace(/ \(see tarniq-cli [a-z-]* ?--help\)$/, ''),
+    };
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+}

@@ -132,6 +132,7 @@ std::string plot(const Result& result, const Prescription& p, const VerbContext&
   chart.x_title = "Phase deviation S of the narrower-beam plane (wavelengths)";
   Panel panel;
   panel.y_title = "Length (" + std::string(unit_name(context.unit)) + ")";
+  panel.y_floor = 0.0;  // lengths from zero, so that their proportions read true
   const std::size_t s_column = column_index(result, "s");
   const std::string suffix = "_" + std::string(unit_name(context.unit));
   const std::vector<std::pair<std::string, std::string>> curves =

@@ -1,7 +1,9 @@
 // Rewording CLI11's parse errors: unknown options and verbs, missing values, flags given a value.
 #include "parse_messages.hpp"
 
+#include <sstream>
 #include <string_view>
+#include <vector>
 
 #include "request/parse/options.hpp"
 #include "request/verbs/verb_specs.hpp"
@@ -9,12 +11,22 @@
 namespace tarniq::cli {
 namespace {
 
-// The part of a CLI11 message after its "...: " lead, up to the first blank.
-std::string first_item_after_colon(const std::string& message) {
+// The items of a CLI11 message after its "...: " lead, separated by blanks.
+std::vector<std::string> items_after_colon(const std::string& message) {
+  std::vector<std::string> items;
   const std::size_t colon = message.find(": ");
-  if (colon == std::string::npos) return {};
-  const std::string rest = message.substr(colon + 2);
-  return rest.substr(0, rest.find(' '));
+  if (colon == std::string::npos) return items;
+  std::istringstream rest(message.substr(colon + 2));
+  for (std::string item; rest >> item;) items.push_back(item);
+  return items;
+}
+
+// The item to name among arguments not expected: an unknown option first
+// (its value, if it had one, is only a consequence), else the first item.
+std::string item_to_name(const std::vector<std::string>& items) {
+  for (const std::string& item : items)
+    if (item.size() > 1 && item[0] == '-') return item;
+  return items.empty() ? std::string{} : items.front();
 }
 
 std::string first_argument(int argc, const char* const* argv) {
@@ -40,7 +52,7 @@ std::string parse_error_message(const CLI::ParseError& error, int argc, const ch
     return "missing verb: design, gain-design, analyze, pattern or waveguides";
   }
   if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
-    const std::string item = first_item_after_colon(message);
+    const std::string item = item_to_name(items_after_colon(message));
     if (!item.empty() && item[0] == '-') return "unknown option " + in_quotes(item);
     return "unexpected argument " + in_quotes(item);
   }
@@ -51,7 +63,8 @@ std::string parse_error_message(const CLI::ParseError& error, int argc, const ch
   if (dynamic_cast<const CLI::ConversionError*>(&error) != nullptr) {
     // "Could not convert: --square = maybe"
     const std::size_t equals = message.find(" = ");
-    const std::string option = first_item_after_colon(message);
+    const std::vector<std::string> items = items_after_colon(message);
+    const std::string option = items.empty() ? std::string{} : items.front();
     if (equals != std::string::npos && !option.empty())
       return option + " " + in_quotes(message.substr(equals + 3)) + " is not true or false";
   }

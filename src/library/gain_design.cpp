@@ -47,6 +47,17 @@ std::string request(double dbi, double frequency_hz) {
   return show(dbi) + " dBi at " + show(frequency_hz / hertz_per_gigahertz) + " GHz";
 }
 
+// "WR-90 (0.02286 m by 0.01016 m)", or "the 0.02286 m by 0.01016 m waveguide".
+std::string feed_text(const Waveguide& feed) {
+  const std::string size = show(feed.width) + " m by " + show(feed.height) + " m";
+  return feed.name.empty() ? "the " + size + " waveguide" : feed.name + " (" + size + ")";
+}
+
+// Nominal gain, dBi, of the optimum horn with the given aperture area.
+double nominal_dbi(double area, double lambda) {
+  return 10.0 * std::log10(kEfficiency * 4.0 * std::numbers::pi * area / (lambda * lambda));
+}
+
 void check_arguments(double dbi, double frequency_hz, const Waveguide& feed) {
   detail::require_finite(dbi, "gain", "dBi");
   detail::require_positive(frequency_hz, "frequency", "Hz");
@@ -72,11 +83,10 @@ HornDesign classical(double dbi, double frequency_hz, const Waveguide& feed) {
   const double a = lowest_AE * (1.0 + 1e-12);
   const double b = highest_AE * (1.0 - 1e-12);
   if (!std::isfinite(area) || !(a < b))
-    throw NoSolution("no optimum-gain horn gives " + request(dbi, frequency_hz) + " on the " +
-                     show(feed.width) + " m by " + show(feed.height) + " m waveguide: its aperture, " +
-                     show(area) +
-                     " m², is not larger than the waveguide (its flares must also be at least 1 and 1.5 "
-                     "wavelengths wide)");
+    throw NoSolution("no optimum-gain horn gives " + request(dbi, frequency_hz) + " on " + feed_text(feed) +
+                     ": the smallest one, whose flares just clear the waveguide (and are at least 1 "
+                     "wavelength high and 1.5 wide), has about " +
+                     show(std::round(nominal_dbi(lowest_AE * lowest_AH, lambda) * 100.0) / 100.0) + " dBi");
   const auto length_difference = [&](double AE) {
     const OptimumFlares f = flares(AE, area, lambda, feed);
     return f.LE - f.LH;
@@ -130,8 +140,8 @@ HornDesign design_for_gain(double requested_dbi, double frequency_hz, const Wave
     try {
       design = classical(nominal, frequency_hz, feed);
     } catch (const NoSolution&) {
-      throw NoSolution("no optimum-gain horn on the " + show(feed.width) + " m by " + show(feed.height) +
-                       " m waveguide has a true gain of " + request(requested_dbi, frequency_hz) +
+      throw NoSolution("no optimum-gain horn on " + feed_text(feed) + " has a true gain of " +
+                       request(requested_dbi, frequency_hz) +
                        ": its aperture would not be larger than the waveguide");
     }
     error = true_gain(design, requested_dbi, frequency_hz) - requested_dbi;

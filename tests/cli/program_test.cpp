@@ -36,6 +36,7 @@ TEST(Program, ErrorsEndWithOneLineAndTheirStatus) {
     std::string err;
   } cases[] = {
       {{"pattern", "--frob"}, 2, "unknown option \"--frob\" (see tarniq-cli pattern --help)"},
+      {{"pattern", "--frob", "1"}, 2, "unknown option \"--frob\" (see tarniq-cli pattern --help)"},
       {pattern_args({"--frequency"}), 2, "--frequency needs a value (see tarniq-cli pattern --help)"},
       {pattern_args({"--frequency", "12cm"}), 2, "--frequency \"12cm\" is not a number (see tarniq-cli pattern --help)"},
       {pattern_args({"--frequency", "nan"}), 2,

@@ -237,7 +237,7 @@ TEST(Verbs, ErrorsNameTheOptionAndValue) {
       {"analyze", with({{"frequency", "1:2:1e-6"}}), Status::usage, "--frequency \"1:2:1e-6\" gives 1000001 rows, more than 100000"},
       {"analyze", with({{"units", "ft"}}), Status::usage, "--units \"ft\" is not one of cm, mm, in"},
       {"analyze", with({{"waveguide", "WR-91"}}), Status::usage,
-       "--waveguide \"WR-91\" is not a standard waveguide (see tarniq-cli waveguides)"},
+       "--waveguide \"WR-91\" is not a standard waveguide; tarniq-cli waveguides lists them"},
       {"analyze", with({{"waveguide-size", "1,1"}}), Status::usage, "give --waveguide or --waveguide-size, not both"},
       {"analyze", with({{"aperture", "2,8"}}), Status::no_solution,
        "aperture width 2 cm is not larger than the waveguide width 2.286 cm"},

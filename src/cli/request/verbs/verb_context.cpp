@@ -22,7 +22,7 @@ Waveguide read_feed(const VerbContext& context) {
     try {
       return to_waveguide(find_waveguide(name));
     } catch (const InvalidArgument&) {
-      throw UsageError("--waveguide " + in_quotes(name) + " is not a standard waveguide (see tarniq-cli waveguides)");
+      throw UsageError("--waveguide " + in_quotes(name) + " is not a standard waveguide; tarniq-cli waveguides lists them");
     }
   }
   const auto [width, height] = options.positive_pair("waveguide-size", false);

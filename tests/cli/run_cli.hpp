@@ -13,7 +13,7 @@ struct CliRun {
   int status = -1;  // exit status, or -1 when ended by a signal
 };
 
-// Runs tarniq-cli with the arguments in the folder, standard input empty.
+// Runs tarniq-cli with the arguments in the folder, standard input empty (at its end).
 CliRun run_cli(const std::vector<std::string>& arguments, const std::filesystem::path& folder = ".");
 
 }  // namespace tarniq::cli::testing

@@ -63,8 +63,7 @@ void attach_terminal(const std::string& slave_name) {
 std::string program_path() { return TARNIQ_BINARY; }
 
 ChildProcess::ChildProcess(const Options& options) {
-  const std::string program = program_path();
-  std::vector<std::string> arguments{program};
+  std::vector<std::string> arguments{options.program};
   arguments.insert(arguments.end(), options.arguments.begin(), options.arguments.end());
   std::vector<char*> argv;
   for (auto& argument : arguments) argv.push_back(argument.data());

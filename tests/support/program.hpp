@@ -14,6 +14,9 @@
 
 namespace tarniq::testing {
 
+// The path of the built interactive program.
+std::string program_path();
+
 // How a child ended: its exit status (0 to 255), or the signal that ended it.
 struct ExitInfo {
   int status = -1;  // -1 when ended by a signal
@@ -38,6 +41,7 @@ class ChildProcess {
     std::filesystem::path folder = ".";
     std::vector<std::string> arguments;
     Streams streams = Streams::Pipes;
+    std::string program = program_path();  // the interactive program unless told
   };
 
   // Starts the built program in `options.folder`, with the signals a program
@@ -76,9 +80,6 @@ class ChildProcess {
   int output_ = -1;  // standard output, or the terminal's master side
   int errors_ = -1;  // standard error (pipes only)
 };
-
-// The path of the built program.
-std::string program_path();
 
 // Starts the program in `folder` with `arguments`, feeds it `input` on
 // standard input (then end of file) and collects its output.

@@ -56,7 +56,7 @@ void BM_PatternCuts1801(benchmark::State& state) {
 BENCHMARK(BM_PatternCuts1801)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 void BM_Beamwidth(benchmark::State& state) {
-  const auto plane = state.range(0) == 0 ? tarniq::Plane::E : tarniq::Plane::H;
+  const auto plane = state.range(0) == 0 ? tarniq::Plane::e : tarniq::Plane::h;
   const auto level = static_cast<double>(state.range(1));
   for (auto _ : state) benchmark::DoNotOptimize(tarniq::beamwidth(kXBandHorn, kFrequency, plane, level));
 }

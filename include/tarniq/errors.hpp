@@ -1,4 +1,4 @@
-// The two kinds of error the library throws.
+// The kinds of error the library throws.
 #pragma once
 
 #include <stdexcept>
@@ -19,6 +19,13 @@ class InvalidArgument : public std::invalid_argument {
 // deviation, a gain that no horn on that waveguide reaches. The message says
 // which prescription could not be met and why.
 class NoSolution : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A search that ran out of steps before it could say whether a horn meets
+// the request: not a proof that none does. The message names the search.
+class SearchFailed : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };

@@ -10,6 +10,6 @@ struct FresnelIntegrals {
 
 // S(x) and C(x) for any finite x, to about 1e-15 absolute. Both are odd in x
 // and tend to ±1/2 as x grows. Throws InvalidArgument for a non-finite x.
-FresnelIntegrals fresnel(double x);
+[[nodiscard]] FresnelIntegrals fresnel(double x);
 
 }  // namespace tarniq

@@ -15,7 +15,7 @@ namespace tarniq {
 // and for sizes the analysis does not compute: each aperture outside 1e-6 to
 // 1e5 wavelengths, a phase deviation below 1e-12 wavelength (where the closed
 // form loses its digits), a wavelength outside 1e-90 to 1e90 m.
-double gain_ratio(const Horn& horn, double frequency_hz);
-double gain_dbi(const Horn& horn, double frequency_hz);
+[[nodiscard]] double gain_ratio(const Horn& horn, double frequency_hz);
+[[nodiscard]] double gain_dbi(const Horn& horn, double frequency_hz);
 
 }  // namespace tarniq

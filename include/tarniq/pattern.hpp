@@ -20,7 +20,7 @@ namespace tarniq {
 // a horn outside the sizes the analysis computes (as gain_dbi), or an angle
 // outside [-180, 180] or not finite. A list symmetric about 0 (angles[i] ==
 // -angles[n-1-i] exactly, e.g. built as k·step) costs half as much.
-std::vector<double> pattern_cut(const Horn& horn, double frequency_hz, Plane plane,
+[[nodiscard]] std::vector<double> pattern_cut(const Horn& horn, double frequency_hz, Plane plane,
                                 std::span<const double> angles_deg);
 
 // Both cuts at the same angles.
@@ -29,6 +29,6 @@ struct PatternCuts {
   std::vector<double> e_plane_dbi;
   std::vector<double> h_plane_dbi;
 };
-PatternCuts pattern_cuts(const Horn& horn, double frequency_hz, std::span<const double> angles_deg);
+[[nodiscard]] PatternCuts pattern_cuts(const Horn& horn, double frequency_hz, std::span<const double> angles_deg);
 
 }  // namespace tarniq

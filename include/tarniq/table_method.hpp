@@ -10,7 +10,7 @@ namespace tarniq {
 // The beamwidth (degrees) that the interactive program's frequency response
 // gives for this horn: the universal beamwidth table read at each plane's
 // phase deviation, corrected for the obliquity factor, in single precision.
-// level_db is 0.5, 1, 2, 3 (3.01) or 10, else InvalidArgument. Past the
+// level_db is a table level (is_table_level), else InvalidArgument. Past the
 // table (0.46 wavelength E plane, 1.00 H plane) the values are extrapolated
 // and may be far off; a negative 10 dB value is the program's estimate from
 // a fitted pattern (its magnitude is the estimate). Where it takes that
@@ -19,7 +19,12 @@ namespace tarniq {
 // degrees as it converts them otherwise. Empty where the program has no
 // number (NaN). Throws InvalidArgument for a bad horn, a frequency not
 // positive and finite, or a size beyond single precision in inches or GHz.
-std::optional<double> table_beamwidth(const Horn& horn, double frequency_hz, Plane plane,
-                                      double level_db);
+[[nodiscard]] std::optional<double> table_beamwidth(const Horn& horn, double frequency_hz, Plane plane,
+                                                    double level_db);
+
+// Whether the universal table has this level: 0.5, 1, 2, 3.01 (half power)
+// or 10 dB, compared in the table's single precision (10.0000001 is 10 dB,
+// 3 is not 3.01). The table method's designs and beamwidths take these only.
+[[nodiscard]] bool is_table_level(double level_db);
 
 }  // namespace tarniq

@@ -1,17 +1,20 @@
 // Plain-language warnings about a horn at a frequency: where the model or the feed stops holding.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "tarniq/design.hpp"
 #include "tarniq/horn.hpp"
+#include "tarniq/units.hpp"
 
 namespace tarniq {
 
 enum class WarningCode {
   below_cutoff,           // below the feed's TE10 cutoff: nothing propagates
-  overmoded,              // above the feed's TE20 cutoff: higher modes propagate
+  overmoded,              // above the cutoff of the feed's lowest higher-order mode
   outside_band,           // outside a standard feed's recommended band
   beyond_table,           // table method: a phase deviation past the tabulated range
   small_aperture,         // an aperture under about one wavelength: aperture theory unreliable
@@ -19,21 +22,28 @@ enum class WarningCode {
 };
 
 // The code as text: "below_cutoff", "overmoded", ...
-std::string_view to_string(WarningCode code);
+[[nodiscard]] std::string_view to_string(WarningCode code);
 
 struct Warning {
   WarningCode code;
-  std::string message;  // one sentence naming the values, e.g. "8.2 GHz is outside ..."
+  std::optional<Plane> plane;  // the plane it is about, when it is about one
+  std::string message;         // one sentence naming the values, e.g. "8 GHz is outside ..."
 };
 
-// Warnings for the horn at a frequency (hertz); table_method adds the check
-// of the phase deviations against the universal table's range (0.46
-// wavelength in the E plane, 1.00 in the H plane). The axial lengths count
-// as unequal when they differ by more than 1e-6 of the horn's largest length
+// What to check and how to say it: the table method adds the check of the
+// phase deviations against the universal table's range; messages show
+// lengths in message_lengths and frequencies in GHz.
+struct WarningOptions {
+  DesignMethod method = DesignMethod::pattern;
+  LengthScale message_lengths = metres_scale;
+};
+
+// Warnings for the horn at a frequency (hertz). The axial lengths count as
+// unequal when they differ by more than 1e-6 of the horn's largest length
 // (axial or slant), beyond the rounding of a single-precision design; the
-// outside_band check needs a feed whose name is in the catalogue. Empty when
-// all is well.
-// Throws InvalidArgument for a bad horn or frequency.
-std::vector<Warning> horn_warnings(const Horn& horn, double frequency_hz, bool table_method = false);
+// outside_band check needs a feed with a band or a catalogue name. Empty
+// when all is well. Throws InvalidArgument for a bad horn or frequency.
+[[nodiscard]] std::vector<Warning> horn_warnings(const Horn& horn, double frequency_hz,
+                                                 const WarningOptions& options = {});
 
 }  // namespace tarniq

@@ -9,13 +9,18 @@
 #include <map>
 #include <string>
 
+#include <unistd.h>
+
 #include "atomic_files.hpp"
 #include "diagnostics.hpp"
 #include "parse_messages.hpp"
 #include "request/request.hpp"
-#include "request/verbs/verb_specs.hpp"
+#include "request/verbs/verb_table.hpp"
 
 namespace tarniq::cli {
+
+using namespace tarniq::request;
+
 namespace {
 
 // What the parser filled in for one verb: option text and flags by name.
@@ -26,14 +31,14 @@ struct VerbValues {
 
 std::string program_footer() {
   std::string footer = "Examples:\n";
-  for (const auto& verb : verb_specs()) footer += "  " + std::string(verb.example) + "\n";
+  for (const auto& verb : verb_table()) footer += "  " + std::string(verb.example) + "\n";
   footer +=
       "\nLengths are in --units (cm, mm or in), frequencies in GHz, angles in degrees.\n"
       "Exit status: 0 done, 1 no solution (or an output file not written), 2 usage error.";
   return footer;
 }
 
-void add_verb(CLI::App& app, const VerbSpec& verb, VerbValues& values) {
+void add_verb(CLI::App& app, const VerbDefinition& verb, VerbValues& values) {
   CLI::App* command = app.add_subcommand(std::string(verb.name), std::string(verb.summary));
   command->footer("Example:\n  " + std::string(verb.example));
   for (const auto& option : verb.options) {
@@ -41,9 +46,9 @@ void add_verb(CLI::App& app, const VerbSpec& verb, VerbValues& values) {
     std::string flags = "--" + name;
     if (option.short_name != 0) flags = std::string("-") + option.short_name + "," + flags;
     if (option.value_name.empty()) {
-      command->add_flag(flags, values.flags[name], std::string(option.help));
+      command->add_flag(flags, values.flags[name], help_line(verb, option));
     } else {
-      command->add_option(flags, values.text[name], std::string(option.help))
+      command->add_option(flags, values.text[name], help_line(verb, option))
           ->type_name(std::string(option.value_name))
           ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     }
@@ -51,7 +56,7 @@ void add_verb(CLI::App& app, const VerbSpec& verb, VerbValues& values) {
 }
 
 // The options given on the command line, as the request layer takes them.
-Options given_options(const CLI::App& command, const VerbSpec& verb, const VerbValues& values) {
+Options given_options(const CLI::App& command, const VerbDefinition& verb, const VerbValues& values) {
   Options options;
   for (const auto& option : verb.options) {
     const std::string name{option.name};
@@ -75,12 +80,15 @@ int finish(const Outcome& outcome, const std::string& verb, const Options& optio
     report_error(outcome.error);
     return static_cast<int>(outcome.status);
   }
-  for (const auto& warning : outcome.result.warnings) report_warning(warning.message);
   const std::string text = format_result(outcome.result, outcome.format);
   std::vector<PendingFile> files;
   const auto output = options.find("output");
   const auto plot = options.find("plot");
   const bool to_standard_output = output == options.end() || output->second == "-";
+  // A table on a terminal shows its warnings under it: they are not said twice.
+  const bool warnings_shown = to_standard_output && outcome.format == Format::table && ::isatty(STDOUT_FILENO) == 1;
+  if (!warnings_shown)
+    for (const auto& warning : outcome.result.warnings) report_warning(warning.message);
   if (!to_standard_output) files.push_back({output->second, text});
   if (plot != options.end()) files.push_back({plot->second, outcome.result.plot_svg});
   try {
@@ -100,10 +108,10 @@ int finish(const Outcome& outcome, const std::string& verb, const Options& optio
 void check_files(const Options& options) {
   for (const char* name : {"output", "plot"}) {
     const auto found = options.find(name);
-    if (found != options.end() && found->second.empty()) throw UsageError(std::string("--") + name + " needs a file name");
+    if (found != options.end() && found->second.empty()) throw UsageError(name, std::string("--") + name + " needs a file name");
   }
   if (options.count("output") != 0 && options.count("plot") != 0 && same_file(options.at("output"), options.at("plot")))
-    throw UsageError("--output and --plot name the same file " + in_quotes(options.at("plot")));
+    throw UsageError("plot", "--output and --plot name the same file " + in_quotes(options.at("plot")));
 }
 
 }  // namespace
@@ -117,7 +125,7 @@ int run_command_line(int argc, const char* const* argv) {
   app.footer(program_footer());
   app.get_formatter()->column_width(26);
   std::map<std::string, VerbValues> values;
-  for (const auto& verb : verb_specs()) add_verb(app, verb, values[std::string(verb.name)]);
+  for (const auto& verb : verb_table()) add_verb(app, verb, values[std::string(verb.name)]);
 
   try {
     app.parse(argc, argv);
@@ -129,15 +137,17 @@ int run_command_line(int argc, const char* const* argv) {
 
   const CLI::App* command = app.get_subcommands().front();
   const std::string verb = command->get_name();
-  const VerbSpec& spec = *find_verb(verb);
-  const Options options = given_options(*command, spec, values.at(verb));
+  const VerbDefinition& definition = *find_verb(verb);
+  const Options options = given_options(*command, definition, values.at(verb));
   try {
     check_files(options);
   } catch (const UsageError& error) {
     report_usage_error(error.what(), verb);
     return static_cast<int>(Status::usage);
   }
-  return finish(run_request(verb, options), verb, options);
+  Settings settings;
+  settings.read_file = read_file_from_disk;
+  return finish(run_request(verb, options, settings), verb, options);
 }
 
 }  // namespace tarniq::cli

@@ -6,9 +6,12 @@
 #include <vector>
 
 #include "request/parse/options.hpp"
-#include "request/verbs/verb_specs.hpp"
+#include "request/verbs/verb_table.hpp"
 
 namespace tarniq::cli {
+
+using namespace tarniq::request;
+
 namespace {
 
 // The items of a CLI11 message after its "...: " lead, separated by blanks.
@@ -29,6 +32,18 @@ std::string item_to_name(const std::vector<std::string>& items) {
   return items.empty() ? std::string{} : items.front();
 }
 
+// "; did you mean --frequency?" for a slip in an option of the verb named.
+std::string option_hint(const std::string& item, int argc, const char* const* argv) {
+  const VerbDefinition* verb = find_verb(named_verb(argc, argv));
+  if (verb == nullptr) return {};
+  std::string given = item.substr(item.find_first_not_of('-'));
+  given = given.substr(0, given.find('='));
+  std::vector<std::string_view> names;
+  for (const auto& option : verb->options) names.push_back(option.name);
+  const std::string nearest = nearest_name(given, names);
+  return nearest.empty() ? std::string{} : "; did you mean --" + nearest + "?";
+}
+
 std::string first_argument(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i)
     if (argv[i][0] != '-') return argv[i];
@@ -47,13 +62,18 @@ std::string parse_error_message(const CLI::ParseError& error, int argc, const ch
   const std::string message = error.what();
   if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr && message.find("ubcommand") != std::string::npos) {
     const std::string given = first_argument(argc, argv);
-    if (!given.empty() && named_verb(argc, argv).empty())
-      return "unknown verb " + in_quotes(given) + " (design, gain-design, analyze, pattern, waveguides)";
-    return "missing verb: design, gain-design, analyze, pattern or waveguides";
+    if (!given.empty() && named_verb(argc, argv).empty()) {
+      std::vector<std::string_view> names;
+      for (const auto& verb : verb_table()) names.push_back(verb.name);
+      const std::string nearest = nearest_name(given, names);
+      return "unknown verb " + in_quotes(given) + " (" + verb_names() + ")" +
+             (nearest.empty() ? "" : "; did you mean " + nearest + "?");
+    }
+    return "missing verb: " + verb_names();
   }
   if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
     const std::string item = item_to_name(items_after_colon(message));
-    if (!item.empty() && item[0] == '-') return "unknown option " + in_quotes(item);
+    if (!item.empty() && item[0] == '-') return "unknown option " + in_quotes(item) + option_hint(item, argc, argv);
     return "unexpected argument " + in_quotes(item);
   }
   if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr && message.find(" missing") != std::string::npos) {

@@ -19,7 +19,7 @@ constexpr double kLargestAperture = 1e5;       // wavelengths
 constexpr double kSmallestPhaseDeviation = 1e-12;
 
 void check_plane(const Horn& horn, Plane plane, double lambda, double frequency_hz) {
-  const std::string name = plane == Plane::E ? "aperture height" : "aperture width";
+  const std::string name = plane == Plane::e ? "aperture height" : "aperture width";
   const double size = aperture(horn, plane) / lambda;
   if (!(size >= kSmallestAperture && size <= kLargestAperture))
     throw InvalidArgument(show(name, aperture(horn, plane), "m") + " is " + show(size) +
@@ -28,7 +28,7 @@ void check_plane(const Horn& horn, Plane plane, double lambda, double frequency_
                           " wavelengths the analysis computes");
   const double s = size * size / (8.0 * slant_radius(horn, plane) / lambda);
   if (!(s >= kSmallestPhaseDeviation))
-    throw InvalidArgument(std::string(plane == Plane::E ? "E-plane" : "H-plane") + " phase deviation " +
+    throw InvalidArgument(std::string(plane == Plane::e ? "E-plane" : "H-plane") + " phase deviation " +
                           show(s) + " wavelength at " + show(frequency_hz) + " Hz is below the " +
                           show(kSmallestPhaseDeviation) + " the analysis computes (slant radius " +
                           show(slant_radius(horn, plane)) + " m)");
@@ -44,8 +44,8 @@ void check_analysis_domain(const Horn& horn, double frequency_hz) {
     throw InvalidArgument(show("frequency", frequency_hz, "Hz") +
                           " is outside the range the analysis computes (wavelength " +
                           show(kShortestWavelength) + " to " + show(kLongestWavelength) + " m)");
-  check_plane(horn, Plane::H, lambda, frequency_hz);
-  check_plane(horn, Plane::E, lambda, frequency_hz);
+  check_plane(horn, Plane::h, lambda, frequency_hz);
+  check_plane(horn, Plane::e, lambda, frequency_hz);
 }
 
 }  // namespace tarniq::detail

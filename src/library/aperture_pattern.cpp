@@ -112,7 +112,7 @@ ApertureCut make_aperture_cut(const Horn& horn, double frequency_hz, Plane plane
   const double lambda = wavelength(frequency_hz);
   const double a = aperture(horn, plane);
   const double s = a * a / (8.0 * lambda * slant_radius(horn, plane));
-  return make_aperture_cut(a / lambda, s, plane == Plane::E ? Taper::uniform : Taper::cosine);
+  return make_aperture_cut(a / lambda, s, plane == Plane::e ? Taper::uniform : Taper::cosine);
 }
 
 double relative_power(const ApertureCut& cut, double sin_theta, double cos_theta) {

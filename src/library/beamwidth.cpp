@@ -144,14 +144,14 @@ void check_arguments(const Horn& horn, double frequency_hz, double level) {
 
 std::optional<double> beamwidth(const Horn& horn, double frequency_hz, Plane plane, double level) {
   check_arguments(horn, frequency_hz, level);
-  return detail::cut_beamwidth(detail::make_aperture_cut(horn, frequency_hz, plane), level_db(level));
+  return detail::cut_beamwidth(detail::make_aperture_cut(horn, frequency_hz, plane), level);
 }
 
 Beamwidths beamwidths(const Horn& horn, double frequency_hz, double level) {
   check_arguments(horn, frequency_hz, level);
   return {
-      detail::cut_beamwidth(detail::make_aperture_cut(horn, frequency_hz, Plane::E), level_db(level)),
-      detail::cut_beamwidth(detail::make_aperture_cut(horn, frequency_hz, Plane::H), level_db(level)),
+      detail::cut_beamwidth(detail::make_aperture_cut(horn, frequency_hz, Plane::e), level),
+      detail::cut_beamwidth(detail::make_aperture_cut(horn, frequency_hz, Plane::h), level),
   };
 }
 

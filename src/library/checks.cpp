@@ -2,28 +2,10 @@
 #include "checks.hpp"
 
 #include <cmath>
-#include <cstdio>
 
 #include "tarniq/errors.hpp"
 
 namespace tarniq::detail {
-
-std::string show(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.10g", value);
-  return text;
-}
-
-std::string show(std::string_view quantity, double value, std::string_view unit) {
-  std::string text{quantity};
-  text += ' ';
-  text += show(value);
-  if (!unit.empty()) {
-    text += ' ';
-    text += unit;
-  }
-  return text;
-}
 
 void require_positive(double value, std::string_view quantity, std::string_view unit) {
   if (!(std::isfinite(value) && value > 0.0))
@@ -32,6 +14,11 @@ void require_positive(double value, std::string_view quantity, std::string_view 
 
 void require_finite(double value, std::string_view quantity, std::string_view unit) {
   if (!std::isfinite(value)) throw InvalidArgument(show(quantity, value, unit) + " is not finite");
+}
+
+void check_waveguide(const Waveguide& guide) {
+  require_positive(guide.width, "waveguide width", "m");
+  require_positive(guide.height, "waveguide height", "m");
 }
 
 }  // namespace tarniq::detail

@@ -1,16 +1,12 @@
 // Argument checks at the library's boundary: each failure names the quantity and its value.
 #pragma once
 
-#include <string>
 #include <string_view>
 
+#include "message_text.hpp"
+#include "tarniq/waveguide.hpp"
+
 namespace tarniq::detail {
-
-// The value as a short decimal ("0.02286", "1e+10", "nan"), for messages.
-std::string show(double value);
-
-// "aperture width 0.02 m": quantity, value and unit, for messages.
-std::string show(std::string_view quantity, double value, std::string_view unit);
 
 // Throw InvalidArgument unless value is finite and above zero
 // ("frequency -1 Hz is not positive and finite").
@@ -18,5 +14,8 @@ void require_positive(double value, std::string_view quantity, std::string_view 
 
 // Throw InvalidArgument unless value is finite.
 void require_finite(double value, std::string_view quantity, std::string_view unit);
+
+// Throw InvalidArgument unless the guide's width and height are positive and finite.
+void check_waveguide(const Waveguide& guide);
 
 }  // namespace tarniq::detail

@@ -1,32 +1,28 @@
 // The two ways of designing a horn to beamwidths, behind design_rectangular and design_square.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "tarniq/design.hpp"
 
 namespace tarniq::detail {
 
-// Each takes a spec that design.cpp has checked (positive, finite, a square
+// Each takes a prescription that design.cpp has checked (positive, finite, a square
 // feed for a square horn) and throws NoSolution when no horn meets it.
 
 // The interactive program's single-precision designs through the universal
 // beamwidth table; InvalidArgument for a level the table lacks.
-HornDesign rectangular_by_table(const RectangularSpec& spec);
-HornDesign square_by_table(const SquareSpec& spec);
+HornDesign rectangular_by_table(const RectangularPrescription& prescription);
+HornDesign square_by_table(const SquarePrescription& prescription);
 
-// The interactive program's level code (1 to 5) of a level in dB, 3 meaning
-// 3.01 dB; none for a level the universal table lacks.
-std::optional<int> table_level_code(double level_db);
-
-// Designs whose pattern-true beamwidths equal the prescription.
-HornDesign rectangular_by_pattern(const RectangularSpec& spec);
-HornDesign square_by_pattern(const SquareSpec& spec);
+// Designs whose pattern-true beamwidths equal the prescription; messages
+// show lengths in the given unit.
+HornDesign rectangular_by_pattern(const RectangularPrescription& prescription, const LengthScale& lengths);
+HornDesign square_by_pattern(const SquarePrescription& prescription, const LengthScale& lengths);
 
 // The prescription in words, for messages: "E plane 30°, H plane 20° at
 // 3 dB, 10 GHz, phase deviation 0.25".
-std::string describe(const RectangularSpec& spec);
-std::string describe(const SquareSpec& spec);
+std::string describe(const RectangularPrescription& prescription);
+std::string describe(const SquarePrescription& prescription);
 
 }  // namespace tarniq::detail

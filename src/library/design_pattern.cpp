@@ -6,6 +6,7 @@
 #include "checks.hpp"
 #include "common/horn_geometry.hpp"
 #include "design_methods.hpp"
+#include "message_text.hpp"
 #include "pattern_design_parts.hpp"
 #include "root_finding.hpp"
 #include "tarniq/units.hpp"
@@ -20,7 +21,7 @@ constexpr double kLargestPhaseDeviation = 2.0;
 // does not depend on the other plane, which is a placeholder check_horn accepts.
 Horn horn_for_plane(Plane plane, double a, double r, const Waveguide& feed) {
   Horn horn{2.0 * feed.width, 2.0 * feed.height, 2.0 * feed.width, 2.0 * feed.height, feed};
-  if (plane == Plane::E) {
+  if (plane == Plane::e) {
     horn.aperture_height = a;
     horn.e_slant_radius = r;
   } else {
@@ -43,7 +44,7 @@ double aperture_at_phase_deviation(double L, double w, double s_max, double lamb
 }
 
 // One principal plane of a rectangular design.
-struct PlaneSpec {
+struct PlanePrescription {
   Plane plane;
   double beamwidth;  // prescribed, degrees
   double guide;      // waveguide dimension in this plane, metres
@@ -59,8 +60,8 @@ struct PlaneFlare {
 // The narrower plane at the phase deviation S, which fixes the horn's axial
 // length. Its slant radius a²/(8λS) exceeds half its aperture only when the
 // aperture exceeds 4λS.
-PlaneFlare narrow_plane(const PlaneSpec& p, double S, const Measure& m, const Waveguide& feed,
-                        const std::string& spec) {
+PlaneFlare narrow_plane(const PlanePrescription& p, double S, const Measure& m, const Waveguide& feed,
+                        const std::string& wanted) {
   const double lambda = wavelength(m.frequency_hz);
   const auto beamwidth_of = [&](double a) {
     return full_beamwidth(horn_for_plane(p.plane, a, radius_at_phase_deviation(a, S, lambda), feed), p.plane,
@@ -72,8 +73,9 @@ PlaneFlare narrow_plane(const PlaneSpec& p, double S, const Measure& m, const Wa
   const std::optional<double> a = aperture_for_beamwidth(beamwidth_of, start, range, p.beamwidth);
   if (!a) {
     const double smallest = range.lowest * (1.0 + 1e-6);
-    no_aperture(spec, plane_word(p.plane) + " flare at that phase deviation", smallest,
-                beamwidth_of(smallest), p.beamwidth, " up to aperture " + metres(range.highest));
+    no_aperture(wanted, std::string(plane_name(p.plane)) + " flare at that phase deviation", smallest,
+                beamwidth_of(smallest), p.beamwidth, " up to aperture " + length_text(range.highest, m.lengths),
+                m.lengths);
   }
   return {*a, radius_at_phase_deviation(*a, S, lambda)};
 }
@@ -82,8 +84,8 @@ PlaneFlare narrow_plane(const PlaneSpec& p, double S, const Measure& m, const Wa
 // dimension, the one with the smallest aperture (and phase deviation) whose
 // beamwidth is the prescription, as the table method takes the smallest
 // phase deviation.
-PlaneFlare wide_plane(const PlaneSpec& p, double L, const Measure& m, const Waveguide& feed,
-                      const std::string& spec) {
+PlaneFlare wide_plane(const PlanePrescription& p, double L, const Measure& m, const Waveguide& feed,
+                      const std::string& wanted) {
   const double lambda = wavelength(m.frequency_hz);
   const auto radius = [&](double a) { return numerics::slant_radius(L, a, p.guide); };
   const auto beamwidth_of = [&](double a) {
@@ -97,38 +99,39 @@ PlaneFlare wide_plane(const PlaneSpec& p, double L, const Measure& m, const Wave
   const std::optional<double> a = smallest_aperture_for_beamwidth(beamwidth_of, start, range, p.beamwidth);
   if (!a) {
     const double smallest = range.lowest * (1.0 + 1e-6);
-    no_aperture(spec, plane_word(p.plane) + " flare of the axial length " + metres(L), smallest,
-                beamwidth_of(smallest), p.beamwidth,
-                " up to phase deviation " + show(kLargestPhaseDeviation));
+    no_aperture(wanted, std::string(plane_name(p.plane)) + " flare of the axial length " + length_text(L, m.lengths),
+                smallest, beamwidth_of(smallest), p.beamwidth,
+                " up to phase deviation " + show(kLargestPhaseDeviation), m.lengths);
   }
   return {*a, radius(*a)};
 }
 
 // The rectangular design, prescription checked.
-HornDesign rectangular(const RectangularSpec& spec, const std::string& text) {
-  const Measure m{spec.frequency_hz, spec.level_db};
-  const PlaneSpec e{Plane::E, spec.e_beamwidth_deg, spec.feed.height, 1};
-  const PlaneSpec h{Plane::H, spec.h_beamwidth_deg, spec.feed.width, 2};
+HornDesign rectangular(const RectangularPrescription& prescription, const LengthScale& lengths,
+                       const std::string& text) {
+  const Measure m{prescription.frequency_hz, prescription.level_db, lengths};
+  const PlanePrescription e{Plane::e, prescription.e_beamwidth_deg, prescription.feed.height, 1};
+  const PlanePrescription h{Plane::h, prescription.h_beamwidth_deg, prescription.feed.width, 2};
   // The narrower plane first, the E plane on a tie.
   const bool e_first = e.beamwidth <= h.beamwidth;
-  const PlaneSpec& narrow = e_first ? e : h;
-  const PlaneSpec& wide = e_first ? h : e;
-  const PlaneFlare f1 = narrow_plane(narrow, spec.phase_deviation, m, spec.feed, text);
+  const PlanePrescription& narrow = e_first ? e : h;
+  const PlanePrescription& wide = e_first ? h : e;
+  const PlaneFlare f1 = narrow_plane(narrow, prescription.phase_deviation, m, prescription.feed, text);
   const double L = numerics::axial_length(f1.aperture, f1.radius, narrow.guide);
-  const PlaneFlare f2 = wide_plane(wide, L, m, spec.feed, text);
+  const PlaneFlare f2 = wide_plane(wide, L, m, prescription.feed, text);
   const PlaneFlare& fe = e_first ? f1 : f2;
   const PlaneFlare& fh = e_first ? f2 : f1;
-  const Horn horn = make_horn_from_slant_radii(fh.aperture, fe.aperture, fh.radius, fe.radius, spec.feed);
-  verify(horn, Plane::E, e.beamwidth, m, text);
-  verify(horn, Plane::H, h.beamwidth, m, text);
-  return {horn, L};
+  const Horn horn = make_horn_from_slant_radii(fh.aperture, fe.aperture, fh.radius, fe.radius, prescription.feed);
+  verify(horn, Plane::e, e.beamwidth, m, text);
+  verify(horn, Plane::h, h.beamwidth, m, text);
+  return {horn, L, narrow.plane};
 }
 
 }  // namespace
 
-HornDesign rectangular_by_pattern(const RectangularSpec& spec) {
-  const std::string text = describe(spec);
-  return within_analysis_domain([&] { return rectangular(spec, text); }, text);
+HornDesign rectangular_by_pattern(const RectangularPrescription& prescription, const LengthScale& lengths) {
+  const std::string text = describe(prescription);
+  return within_analysis_domain([&] { return rectangular(prescription, lengths, text); }, text);
 }
 
 }  // namespace tarniq::detail

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <string>
 
 #include "checks.hpp"
 #include "common/horn_geometry.hpp"
@@ -47,10 +48,11 @@ std::string request(double dbi, double frequency_hz) {
   return show(dbi) + " dBi at " + show(frequency_hz / hertz_per_gigahertz) + " GHz";
 }
 
-// "WR-90 (0.02286 m by 0.01016 m)", or "the 0.02286 m by 0.01016 m waveguide".
-std::string feed_text(const Waveguide& feed) {
-  const std::string size = show(feed.width) + " m by " + show(feed.height) + " m";
-  return feed.name.empty() ? "the " + size + " waveguide" : feed.name + " (" + size + ")";
+// "WR-90 (2.286 cm by 1.016 cm)", or "the 2.286 cm by 1.016 cm waveguide".
+std::string feed_text(const Waveguide& feed, const LengthScale& lengths) {
+  if (feed.name.empty()) return detail::feed_text(feed, lengths);
+  return feed.name + " (" + detail::length_text(feed.width, lengths) + " by " +
+         detail::length_text(feed.height, lengths) + ")";
 }
 
 // Nominal gain, dBi, of the optimum horn with the given aperture area.
@@ -61,12 +63,11 @@ double nominal_dbi(double area, double lambda) {
 void check_arguments(double dbi, double frequency_hz, const Waveguide& feed) {
   detail::require_finite(dbi, "gain", "dBi");
   detail::require_positive(frequency_hz, "frequency", "Hz");
-  detail::require_positive(feed.width, "waveguide width", "m");
-  detail::require_positive(feed.height, "waveguide height", "m");
+  detail::check_waveguide(feed);
 }
 
 // The classical horn, arguments already checked.
-HornDesign classical(double dbi, double frequency_hz, const Waveguide& feed) {
+HornDesign classical(double dbi, double frequency_hz, const Waveguide& feed, const LengthScale& lengths) {
   const double lambda = wavelength(frequency_hz);
   const double gain = std::pow(10.0, dbi / 10.0);
   const double area = gain * lambda * lambda / (kEfficiency * 4.0 * std::numbers::pi);
@@ -83,7 +84,7 @@ HornDesign classical(double dbi, double frequency_hz, const Waveguide& feed) {
   const double a = lowest_AE * (1.0 + 1e-12);
   const double b = highest_AE * (1.0 - 1e-12);
   if (!std::isfinite(area) || !(a < b))
-    throw NoSolution("no optimum-gain horn gives " + request(dbi, frequency_hz) + " on " + feed_text(feed) +
+    throw NoSolution("no optimum-gain horn gives " + request(dbi, frequency_hz) + " on " + feed_text(feed, lengths) +
                      ": the smallest one, whose flares just clear the waveguide (and are at least 1 "
                      "wavelength high and 1.5 wide), has about " +
                      show(std::round(nominal_dbi(lowest_AE * lowest_AH, lambda) * 100.0) / 100.0) + " dBi");
@@ -95,7 +96,7 @@ HornDesign classical(double dbi, double frequency_hz, const Waveguide& feed) {
                                       1e-15 * highest_AE);
   const OptimumFlares f = flares(AE, area, lambda, feed);
   try {
-    return {make_horn_from_slant_radii(f.AH, f.AE, f.RH, f.RE, feed), f.LE};
+    return {make_horn_from_slant_radii(f.AH, f.AE, f.RH, f.RE, feed), f.LE, Plane::e};
   } catch (const InvalidArgument& e) {
     throw NoSolution("no optimum-gain horn gives " + request(dbi, frequency_hz) + ": " + e.what());
   }
@@ -115,18 +116,20 @@ double true_gain(const HornDesign& design, double requested_dbi, double frequenc
 
 }  // namespace
 
-HornDesign classical_gain_horn(double dbi, double frequency_hz, const Waveguide& feed) {
+HornDesign classical_gain_horn(double dbi, double frequency_hz, const Waveguide& feed,
+                               const LengthScale& message_lengths) {
   check_arguments(dbi, frequency_hz, feed);
-  return classical(dbi, frequency_hz, feed);
+  return classical(dbi, frequency_hz, feed, message_lengths);
 }
 
-HornDesign design_for_gain(double requested_dbi, double frequency_hz, const Waveguide& feed) {
+HornDesign design_for_gain(double requested_dbi, double frequency_hz, const Waveguide& feed,
+                           const LengthScale& message_lengths) {
   check_arguments(requested_dbi, frequency_hz, feed);
   // The secant on the nominal gain of the classical design: the true gain
   // of the horn follows the nominal one closely, with a slope near 1; a
   // secant slope far from that (a step lost in rounding) falls back to 1.
   double nominal = requested_dbi;
-  HornDesign design = classical(nominal, frequency_hz, feed);
+  HornDesign design = classical(nominal, frequency_hz, feed, message_lengths);
   double error = true_gain(design, requested_dbi, frequency_hz) - requested_dbi;
   double previous_nominal = nominal;
   double previous_error = error;
@@ -138,17 +141,17 @@ HornDesign design_for_gain(double requested_dbi, double frequency_hz, const Wave
     previous_error = error;
     nominal -= error / slope;
     try {
-      design = classical(nominal, frequency_hz, feed);
+      design = classical(nominal, frequency_hz, feed, message_lengths);
     } catch (const NoSolution&) {
-      throw NoSolution("no optimum-gain horn on " + feed_text(feed) + " has a true gain of " +
+      throw NoSolution("no optimum-gain horn on " + feed_text(feed, message_lengths) + " has a true gain of " +
                        request(requested_dbi, frequency_hz) +
                        ": its aperture would not be larger than the waveguide");
     }
     error = true_gain(design, requested_dbi, frequency_hz) - requested_dbi;
   }
   if (!(std::abs(error) <= 10.0 * kGainTolerance))
-    throw NoSolution("the optimum-gain horn for " + request(requested_dbi, frequency_hz) +
-                     " does not converge to that gain (" + show(error) + " dB off)");
+    throw SearchFailed("the refinement of the optimum-gain horn for " + request(requested_dbi, frequency_hz) +
+                       " stopped " + show(error) + " dB off after " + std::to_string(kMaxRefinements) + " steps");
   return design;
 }
 

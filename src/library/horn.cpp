@@ -11,15 +11,9 @@
 namespace tarniq {
 namespace {
 
+using detail::plane_name;
 using detail::require_positive;
 using detail::show;
-
-std::string_view plane_name(Plane plane) { return plane == Plane::E ? "E-plane" : "H-plane"; }
-
-void check_feed(const Waveguide& feed) {
-  require_positive(feed.width, "waveguide width", "m");
-  require_positive(feed.height, "waveguide height", "m");
-}
 
 void check_aperture_beyond_feed(double aperture, std::string_view aperture_name, double guide,
                                 std::string_view guide_name) {
@@ -31,7 +25,7 @@ void check_aperture_beyond_feed(double aperture, std::string_view aperture_name,
 }  // namespace
 
 void check_horn(const Horn& horn) {
-  check_feed(horn.feed);
+  detail::check_waveguide(horn.feed);
   require_positive(horn.aperture_width, "aperture width", "m");
   require_positive(horn.aperture_height, "aperture height", "m");
   require_positive(horn.h_slant_radius, "H-plane slant radius", "m");
@@ -39,7 +33,7 @@ void check_horn(const Horn& horn) {
   check_aperture_beyond_feed(horn.aperture_width, "aperture width", horn.feed.width, "waveguide width");
   check_aperture_beyond_feed(horn.aperture_height, "aperture height", horn.feed.height,
                              "waveguide height");
-  for (const Plane plane : {Plane::E, Plane::H}) {
+  for (const Plane plane : {Plane::e, Plane::h}) {
     if (!(slant_radius(horn, plane) > aperture(horn, plane) / 2.0))
       throw InvalidArgument(show(std::string(plane_name(plane)) + " slant radius",
                                  slant_radius(horn, plane), "m") +
@@ -50,7 +44,7 @@ void check_horn(const Horn& horn) {
 
 Horn make_horn(double aperture_width, double aperture_height, double axial_length,
                const Waveguide& feed) {
-  check_feed(feed);
+  detail::check_waveguide(feed);
   require_positive(aperture_width, "aperture width", "m");
   require_positive(aperture_height, "aperture height", "m");
   require_positive(axial_length, "axial length", "m");
@@ -72,15 +66,15 @@ Horn make_horn_from_slant_radii(double aperture_width, double aperture_height,
 }
 
 double aperture(const Horn& horn, Plane plane) {
-  return plane == Plane::E ? horn.aperture_height : horn.aperture_width;
+  return plane == Plane::e ? horn.aperture_height : horn.aperture_width;
 }
 
 double slant_radius(const Horn& horn, Plane plane) {
-  return plane == Plane::E ? horn.e_slant_radius : horn.h_slant_radius;
+  return plane == Plane::e ? horn.e_slant_radius : horn.h_slant_radius;
 }
 
 double waveguide_dimension(const Horn& horn, Plane plane) {
-  return plane == Plane::E ? horn.feed.height : horn.feed.width;
+  return plane == Plane::e ? horn.feed.height : horn.feed.width;
 }
 
 double axial_length(const Horn& horn, Plane plane) {

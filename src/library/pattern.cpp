@@ -86,8 +86,8 @@ std::vector<double> pattern_cut(const Horn& horn, double frequency_hz, Plane pla
 PatternCuts pattern_cuts(const Horn& horn, double frequency_hz, std::span<const double> angles_deg) {
   check_arguments(horn, frequency_hz, angles_deg);
   const double gain = gain_dbi(horn, frequency_hz);
-  const detail::ApertureCut e_cut = detail::make_aperture_cut(horn, frequency_hz, Plane::E);
-  const detail::ApertureCut h_cut = detail::make_aperture_cut(horn, frequency_hz, Plane::H);
+  const detail::ApertureCut e_cut = detail::make_aperture_cut(horn, frequency_hz, Plane::e);
+  const detail::ApertureCut h_cut = detail::make_aperture_cut(horn, frequency_hz, Plane::h);
   PatternCuts cuts;
   cuts.angles_deg.assign(angles_deg.begin(), angles_deg.end());
   cuts.e_plane_dbi.resize(angles_deg.size());

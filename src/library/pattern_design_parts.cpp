@@ -2,12 +2,13 @@
 #include "pattern_design_parts.hpp"
 
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 
 #include "common/horn_geometry.hpp"
 #include "design/rhbwd.hpp"
 #include "design_methods.hpp"
+#include "message_text.hpp"
+#include "single_precision.hpp"
 #include "tarniq/beamwidth.hpp"
 #include "tarniq/errors.hpp"
 #include "tarniq/units.hpp"
@@ -42,7 +43,7 @@ double estimated_aperture(int table_plane, double s, double beamwidth_deg, const
   const double factor = table_plane == 1   ? kHalfPowerFactorE
                         : table_plane == 2 ? kHalfPowerFactorH
                                            : (kHalfPowerFactorE + kHalfPowerFactorH) / 2.0;
-  return factor * std::sqrt(level_db(m.level_db) / half_power_db) * lambda /
+  return factor * std::sqrt(m.level_db / half_power_db) * lambda /
          std::sin(radians(beamwidth_deg / 2.0));
 }
 
@@ -50,33 +51,20 @@ double radius_at_phase_deviation(double a, double s, double lambda) {
   return numerics::slant_radius_for_phase_deviation(a / lambda, s, lambda);
 }
 
-std::string degrees(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.6g°", value);
-  return text;
-}
-
-std::string metres(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.4g m", value);
-  return text;
-}
-
-std::string plane_word(Plane plane) { return plane == Plane::E ? "E-plane" : "H-plane"; }
-
-void no_aperture(const std::string& spec, const std::string& what, double smallest, double smallest_beamwidth,
-                 double target, const std::string& range_end) {
+void no_aperture(const std::string& wanted, const std::string& what, double smallest, double smallest_beamwidth,
+                 double target, const std::string& range_end, const LengthScale& lengths) {
   if (smallest_beamwidth <= target)
-    throw NoSolution("no horn meets " + spec + ": the smallest " + what + " (aperture " + metres(smallest) +
-                     ") already gives a narrower beam, " + degrees(smallest_beamwidth));
-  throw NoSolution("no horn meets " + spec + ": no " + what + " gives " + degrees(target) + range_end);
+    throw NoSolution("no horn meets " + wanted + ": the smallest " + what + " (aperture " +
+                     length_text(smallest, lengths) + ") already gives a narrower beam, " +
+                     degrees_text(smallest_beamwidth));
+  throw NoSolution("no horn meets " + wanted + ": no " + what + " gives " + degrees_text(target) + range_end);
 }
 
-void verify(const Horn& horn, Plane plane, double target, const Measure& m, const std::string& spec) {
+void verify(const Horn& horn, Plane plane, double target, const Measure& m, const std::string& wanted) {
   const std::optional<double> bw = beamwidth(horn, m.frequency_hz, plane, m.level_db);
   if (!bw || !(std::abs(*bw - target) <= kAcceptedError))
-    throw NoSolution("no horn meets " + spec + ": the nearest design's " + plane_word(plane) +
-                     " beamwidth is " + (bw ? degrees(*bw) : std::string("over 180°")));
+    throw NoSolution("no horn meets " + wanted + ": the nearest design's " + std::string(plane_name(plane)) +
+                     " beamwidth is " + (bw ? degrees_text(*bw) : std::string("over 180°")));
 }
 
 }  // namespace tarniq::detail

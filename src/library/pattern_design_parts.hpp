@@ -15,10 +15,12 @@ inline constexpr double kLargestApertureFactor = 100.0;
 // and below the largest aperture the analysis computes, in wavelengths.
 inline constexpr double kLargestApertureWavelengths = 0.999e5;
 
-// What every beamwidth of a design is measured at.
+// What every beamwidth of a design is measured at, and the unit in which
+// its messages show lengths.
 struct Measure {
   double frequency_hz;
   double level_db;
+  LengthScale lengths = metres_scale;
 };
 
 // Full beamwidth of one plane, degrees; 180 when the cut never falls to the
@@ -34,31 +36,27 @@ double estimated_aperture(int table_plane, double s, double beamwidth_deg, const
 // Slant radius of an aperture a (metres) at the phase deviation s: a²/(8λs).
 double radius_at_phase_deviation(double a, double s, double lambda);
 
-// An angle and a length in a message: "51.5285°", "0.02998 m".
-std::string degrees(double value);
-std::string metres(double value);
-std::string plane_word(Plane plane);
-
 // NoSolution for a search that found no aperture: either the smallest
 // aperture it may take (smallest, with its beamwidth) already gives a
 // narrower beam, or the beam never narrows to the target before range_end.
 // what names the flare searched: "E-plane flare at that phase deviation".
-[[noreturn]] void no_aperture(const std::string& spec, const std::string& what, double smallest,
-                              double smallest_beamwidth, double target, const std::string& range_end);
+[[noreturn]] void no_aperture(const std::string& wanted, const std::string& what, double smallest,
+                              double smallest_beamwidth, double target, const std::string& range_end,
+                              const LengthScale& lengths);
 
 // NoSolution unless the design's beamwidth in plane is the target to kAcceptedError.
-void verify(const Horn& horn, Plane plane, double target, const Measure& m, const std::string& spec);
+void verify(const Horn& horn, Plane plane, double target, const Measure& m, const std::string& wanted);
 
 // The design that design() makes, with NoSolution in place of an
 // InvalidArgument from the analysis of a candidate horn: the prescription
 // has been checked, so such a candidate lies beyond the sizes the analysis
 // computes (an aperture over 1e5 wavelengths, a phase deviation under 1e-12).
 template <typename Design>
-HornDesign within_analysis_domain(Design&& design, const std::string& spec) {
+HornDesign within_analysis_domain(Design&& design, const std::string& wanted) {
   try {
     return design();
   } catch (const InvalidArgument& e) {
-    throw NoSolution("no horn meets " + spec + " within the sizes the analysis computes: " + e.what());
+    throw NoSolution("no horn meets " + wanted + " within the sizes the analysis computes: " + e.what());
   }
 }
 

@@ -3,18 +3,18 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "checks.hpp"
+#include "common/beamwidth_table.hpp"
 #include "tarniq/units.hpp"
 #include "waveguide_band.hpp"
 
 namespace tarniq {
 namespace {
 
-// Last tabulated phase deviations of the universal beamwidth table, wavelengths.
-constexpr double kTableEndE = 0.46;
-constexpr double kTableEndH = 1.00;
+using detail::gigahertz_text;
+using detail::short_number;
+
 // Aperture dimension, wavelengths, below which aperture theory is not trusted.
 constexpr double kSmallestTrustedAperture = 1.0;
 // Difference of the two planes' axial lengths taken as unequal, relative to
@@ -23,80 +23,76 @@ constexpr double kSmallestTrustedAperture = 1.0;
 // half aperture, differ by about 1e-6 of the length itself.
 constexpr double kAxialLengthTolerance = 1e-6;
 
-// A number as a warning shows it: four significant digits ("6.557", "0.02286").
-std::string number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.4g", value);
-  return text;
-}
+// What every check needs.
+struct Checked {
+  const Horn& horn;
+  double frequency_hz;
+  const WarningOptions& options;
+  std::vector<Warning>& warnings;
 
-std::string gigahertz(double frequency_hz) { return number(frequency_hz / hertz_per_gigahertz) + " GHz"; }
-std::string metres(double length) { return number(length) + " m"; }
-
-// The feed as a sentence names it: "WR-90" or "the 0.02286 m by 0.01016 m waveguide".
-std::string feed_name(const Waveguide& feed) {
-  if (!feed.name.empty()) return feed.name;
-  return "the " + metres(feed.width) + " by " + metres(feed.height) + " waveguide";
-}
-
-std::string_view plane_name(Plane plane) { return plane == Plane::E ? "E-plane" : "H-plane"; }
-std::string_view aperture_name(Plane plane) {
-  return plane == Plane::E ? "aperture height" : "aperture width";
-}
-
-void check_feed_modes(const Horn& horn, double frequency_hz, std::vector<Warning>& warnings) {
-  const double te10 = te10_cutoff(horn.feed);
-  const double te20 = te20_cutoff(horn.feed);
-  if (frequency_hz < te10)
-    warnings.push_back({WarningCode::below_cutoff, gigahertz(frequency_hz) + " is below the TE10 cutoff of " +
-                                                       feed_name(horn.feed) + ", " + gigahertz(te10) +
-                                                       ": nothing propagates in the feed."});
-  if (frequency_hz > te20)
-    warnings.push_back({WarningCode::overmoded, gigahertz(frequency_hz) + " is above the TE20 cutoff of " +
-                                                    feed_name(horn.feed) + ", " + gigahertz(te20) +
-                                                    ": higher modes can propagate in the feed."});
-  if (const std::optional<StandardWaveguide> row = catalogue_entry(horn.feed)) {
-    if (!detail::in_band(*row, frequency_hz))
-      warnings.push_back({WarningCode::outside_band,
-                          gigahertz(frequency_hz) + " is outside the recommended band of " +
-                              std::string(row->name) + ", " + number(row->band_low / hertz_per_gigahertz) +
-                              " to " + gigahertz(row->band_high) + "."});
+  std::string length(double metres) const { return detail::length_text(metres, options.message_lengths); }
+  std::string feed() const { return detail::feed_text(horn.feed, options.message_lengths); }
+  void add(WarningCode code, std::optional<Plane> plane, std::string message) const {
+    warnings.push_back({code, plane, std::move(message)});
   }
+};
+
+void check_feed_modes(const Checked& c) {
+  const double te10 = te10_cutoff(c.horn.feed);
+  const WaveguideMode next = lowest_higher_mode(c.horn.feed);
+  if (c.frequency_hz < te10)
+    c.add(WarningCode::below_cutoff, std::nullopt,
+          gigahertz_text(c.frequency_hz) + " is below the TE10 cutoff of " + c.feed() + ", " +
+              gigahertz_text(te10) + ": nothing propagates in the feed.");
+  if (c.frequency_hz > next.cutoff_hz) {
+    const std::string square_note =
+        is_square(c.horn.feed) ? " (TE01, the other polarisation of the fundamental, propagates from the TE10 cutoff)"
+                               : "";
+    c.add(WarningCode::overmoded, std::nullopt,
+          gigahertz_text(c.frequency_hz) + " is above the " + std::string(next.name) + " cutoff of " + c.feed() +
+              ", " + gigahertz_text(next.cutoff_hz) + ": higher-order modes can propagate in the feed" +
+              square_note + ".");
+  }
+  const std::optional<Waveguide> entry = c.horn.feed.band ? c.horn.feed : catalogue_entry(c.horn.feed);
+  if (entry && entry->band && !detail::in_band(*entry->band, c.frequency_hz))
+    c.add(WarningCode::outside_band, std::nullopt,
+          gigahertz_text(c.frequency_hz) + " is outside the recommended band of " + c.feed() + ", " +
+              short_number(entry->band->low / hertz_per_gigahertz) + " to " + gigahertz_text(entry->band->high) +
+              ".");
 }
 
-void check_table_range(const Horn& horn, double frequency_hz, std::vector<Warning>& warnings) {
-  for (const Plane plane : {Plane::E, Plane::H}) {
-    const double s = phase_deviation(horn, plane, frequency_hz);
-    const double end = plane == Plane::E ? kTableEndE : kTableEndH;
+void check_table_range(const Checked& c) {
+  for (const Plane plane : {Plane::e, Plane::h}) {
+    const double s = phase_deviation(c.horn, plane, c.frequency_hz);
+    const double end = static_cast<double>(plane == Plane::e ? numerics::kEPlaneLastS : numerics::kHPlaneLastS);
     if (s > end)
-      warnings.push_back({WarningCode::beyond_table,
-                          "The " + std::string(plane_name(plane)) + " phase deviation " + number(s) +
-                              " wavelength is beyond the universal beamwidth table, which ends at " +
-                              number(end) + ": the table method's beamwidths are extrapolated."});
+      c.add(WarningCode::beyond_table, plane,
+            "The " + std::string(detail::plane_name(plane)) + " phase deviation " + short_number(s) +
+                " wavelength is beyond the universal beamwidth table, which ends at " + short_number(end) +
+                ": the table method's beamwidths are extrapolated.");
   }
 }
 
-void check_aperture_size(const Horn& horn, double frequency_hz, std::vector<Warning>& warnings) {
-  const double lambda = wavelength(frequency_hz);
-  for (const Plane plane : {Plane::E, Plane::H}) {
-    const double wavelengths = aperture(horn, plane) / lambda;
+void check_aperture_size(const Checked& c) {
+  const double lambda = wavelength(c.frequency_hz);
+  for (const Plane plane : {Plane::e, Plane::h}) {
+    const double wavelengths = aperture(c.horn, plane) / lambda;
     if (wavelengths < kSmallestTrustedAperture)
-      warnings.push_back({WarningCode::small_aperture,
-                          "The " + std::string(aperture_name(plane)) + " " + metres(aperture(horn, plane)) +
-                              " is " + number(wavelengths) + " wavelength at " + gigahertz(frequency_hz) +
-                              ", under about one wavelength: aperture theory is unreliable there."});
+      c.add(WarningCode::small_aperture, plane,
+            "The " + std::string(detail::aperture_name(plane)) + " " + c.length(aperture(c.horn, plane)) + " is " +
+                short_number(wavelengths) + " wavelength at " + gigahertz_text(c.frequency_hz) +
+                ", under about one wavelength: aperture theory is unreliable there.");
   }
 }
 
-void check_axial_lengths(const Horn& horn, std::vector<Warning>& warnings) {
-  const double e = axial_length(horn, Plane::E);
-  const double h = axial_length(horn, Plane::H);
-  const double scale = std::max({e, h, horn.e_slant_radius, horn.h_slant_radius});
+void check_axial_lengths(const Checked& c) {
+  const double e = axial_length(c.horn, Plane::e);
+  const double h = axial_length(c.horn, Plane::h);
+  const double scale = std::max({e, h, c.horn.e_slant_radius, c.horn.h_slant_radius});
   if (std::abs(e - h) > kAxialLengthTolerance * scale)
-    warnings.push_back(
-        {WarningCode::unequal_axial_lengths, "The E-plane flare needs an axial length of " + metres(e) +
-                                                 " and the H-plane flare " + metres(h) +
-                                                 ": no horn with one aperture has both flares."});
+    c.add(WarningCode::unequal_axial_lengths, std::nullopt,
+          "The E-plane flare needs an axial length of " + c.length(e) + " and the H-plane flare " + c.length(h) +
+              ": no horn with one aperture has both flares.");
 }
 
 }  // namespace
@@ -113,14 +109,15 @@ std::string_view to_string(WarningCode code) {
   return "unknown";
 }
 
-std::vector<Warning> horn_warnings(const Horn& horn, double frequency_hz, bool table_method) {
+std::vector<Warning> horn_warnings(const Horn& horn, double frequency_hz, const WarningOptions& options) {
   check_horn(horn);
   detail::require_positive(frequency_hz, "frequency", "Hz");
   std::vector<Warning> warnings;
-  check_feed_modes(horn, frequency_hz, warnings);
-  if (table_method) check_table_range(horn, frequency_hz, warnings);
-  check_aperture_size(horn, frequency_hz, warnings);
-  check_axial_lengths(horn, warnings);
+  const Checked checked{horn, frequency_hz, options, warnings};
+  check_feed_modes(checked);
+  if (options.method == DesignMethod::table) check_table_range(checked);
+  check_aperture_size(checked);
+  check_axial_lengths(checked);
   return warnings;
 }
 

@@ -5,11 +5,13 @@
 #include <regex>
 #include <sstream>
 
-#include "request/verbs/verb_specs.hpp"
+#include "request/verbs/verb_table.hpp"
 #include "run_cli.hpp"
 #include "support/temp_dir.hpp"
 
 namespace tarniq::cli {
+
+using namespace tarniq::request;
 namespace {
 
 using tarniq::testing::read_file;
@@ -99,7 +101,7 @@ TEST(Docs, ManPageNamesEveryVerbAndOption) {
     for (const char c : text) escaped += c == '-' ? std::string("\\-") : std::string(1, c);
     return escaped;
   };
-  for (const auto& verb : verb_specs()) {
+  for (const auto& verb : verb_table()) {
     EXPECT_NE(page.find(".B " + roff(verb.name)), std::string::npos) << verb.name;
     for (const auto& option : verb.options)
       EXPECT_NE(page.find(roff("--" + std::string(option.name))), std::string::npos) << option.name;

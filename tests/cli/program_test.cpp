@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "readers.hpp"
+#include "support/readers.hpp"
 #include "run_cli.hpp"
 #include "support/temp_dir.hpp"
-#include "svg_check.hpp"
+#include "support/svg_check.hpp"
 #include "tarniq/version.hpp"
 
 namespace tarniq::cli {
@@ -35,8 +35,8 @@ TEST(Program, ErrorsEndWithOneLineAndTheirStatus) {
     int status;
     std::string err;
   } cases[] = {
-      {{"pattern", "--frob"}, 2, "unknown option \"--frob\" (see tarniq-cli pattern --help)"},
-      {{"pattern", "--frob", "1"}, 2, "unknown option \"--frob\" (see tarniq-cli pattern --help)"},
+      {{"pattern", "--frob"}, 2, "unknown option \"--frob\"; did you mean --from? (see tarniq-cli pattern --help)"},
+      {{"pattern", "--frob", "1"}, 2, "unknown option \"--frob\"; did you mean --from? (see tarniq-cli pattern --help)"},
       {pattern_args({"--frequency"}), 2, "--frequency needs a value (see tarniq-cli pattern --help)"},
       {pattern_args({"--frequency", "12cm"}), 2, "--frequency \"12cm\" is not a number (see tarniq-cli pattern --help)"},
       {pattern_args({"--frequency", "nan"}), 2,
@@ -50,7 +50,10 @@ TEST(Program, ErrorsEndWithOneLineAndTheirStatus) {
       {pattern_args({"--frequency", "10", "--angles", "-90:90:0.001"}), 2,
        "--angles \"-90:90:0.001\" gives 180001 rows, more than 100000 (see tarniq-cli pattern --help)"},
       {{"frob"}, 2, "unknown verb \"frob\" (design, gain-design, analyze, pattern, waveguides) (see tarniq-cli --help)"},
-      {{}, 2, "missing verb: design, gain-design, analyze, pattern or waveguides (see tarniq-cli --help)"},
+      {{}, 2, "missing verb: design, gain-design, analyze, pattern, waveguides (see tarniq-cli --help)"},
+      {{"desing"}, 2,
+       "unknown verb \"desing\" (design, gain-design, analyze, pattern, waveguides); did you mean design? (see "
+       "tarniq-cli --help)"},
       {pattern_args({"--frequency", "10", "--aperture", "2"}), 1,
        "aperture width 2 cm is not larger than the waveguide width 2.286 cm"},
   };

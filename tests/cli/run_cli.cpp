@@ -3,7 +3,7 @@
 
 #include "support/program.hpp"
 
-namespace tarniq::cli::testing {
+namespace tarniq::testing {
 
 CliRun run_cli(const std::vector<std::string>& arguments, const std::filesystem::path& folder) {
   tarniq::testing::ChildProcess child({.folder = folder, .arguments = arguments, .program = TARNIQ_CLI_BINARY});
@@ -11,4 +11,4 @@ CliRun run_cli(const std::vector<std::string>& arguments, const std::filesystem:
   return {result.out, result.err, result.status};
 }
 
-}  // namespace tarniq::cli::testing
+}  // namespace tarniq::testing

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tarniq::cli::testing {
+namespace tarniq::testing {
 
 struct CliRun {
   std::string out;
@@ -16,4 +16,4 @@ struct CliRun {
 // Runs tarniq-cli with the arguments in the folder, standard input empty (at its end).
 CliRun run_cli(const std::vector<std::string>& arguments, const std::filesystem::path& folder = ".");
 
-}  // namespace tarniq::cli::testing
+}  // namespace tarniq::testing

@@ -34,12 +34,12 @@ Horn shaped_horn(double B, double s) {
 // its analysis and the pattern agree to a few hundredths of a degree.
 TEST(Beamwidth, XBandDesignAgreesWithTheTableMethod) {
   const Horn horn = inch_horn(4.220, 1.978, 7.545, 7.212);
-  const Beamwidths bw = beamwidths(horn, kFrequency, 3.0);
+  const Beamwidths bw = beamwidths(horn, kFrequency, half_power_db);
   ASSERT_TRUE(bw.e_plane && bw.h_plane);
   EXPECT_NEAR(*bw.e_plane, 30.0, 0.01);
   EXPECT_NEAR(*bw.h_plane, 20.0, 0.01);
-  EXPECT_NEAR(*bw.e_plane, *table_beamwidth(horn, kFrequency, Plane::E, 3.0), 0.04);
-  EXPECT_NEAR(*bw.h_plane, *table_beamwidth(horn, kFrequency, Plane::H, 3.0), 0.04);
+  EXPECT_NEAR(*bw.e_plane, *table_beamwidth(horn, kFrequency, Plane::e, half_power_db), 0.04);
+  EXPECT_NEAR(*bw.h_plane, *table_beamwidth(horn, kFrequency, Plane::h, half_power_db), 0.04);
 }
 
 // Inside the universal table, for beams under 30° at the phase deviations
@@ -51,14 +51,14 @@ TEST(Beamwidth, InsideTheTableFollowsTheTableMethod) {
   for (double B = 2.5; B < 25.0; B *= 1.3) {
     for (const double s : {0.02, 0.12, 0.23, 0.36, 0.5}) {
       const Horn horn = shaped_horn(B, s);
-      for (const Plane plane : {Plane::E, Plane::H}) {
-        if (plane == Plane::E && s > 0.23) continue;
-        const std::optional<double> pattern = beamwidth(horn, kFrequency, plane, 3.0);
-        const std::optional<double> table = table_beamwidth(horn, kFrequency, plane, 3.0);
+      for (const Plane plane : {Plane::e, Plane::h}) {
+        if (plane == Plane::e && s > 0.23) continue;
+        const std::optional<double> pattern = beamwidth(horn, kFrequency, plane, half_power_db);
+        const std::optional<double> table = table_beamwidth(horn, kFrequency, plane, half_power_db);
         ASSERT_TRUE(pattern && table);
         if (*pattern > 30.0) continue;
         EXPECT_NEAR(*table, *pattern, 0.0035 * *pattern)
-            << "B = " << B << ", s = " << s << (plane == Plane::E ? ", E" : ", H");
+            << "B = " << B << ", s = " << s << (plane == Plane::e ? ", E" : ", H");
       }
     }
   }
@@ -70,10 +70,10 @@ TEST(Beamwidth, InsideTheTableFollowsTheTableMethod) {
 TEST(Beamwidth, BeyondTheTableTheTableMethodFails) {
   const Horn horn = inch_horn(10.0, 8.0, 20.0, 20.0);
   const double f = 30e9;
-  EXPECT_NEAR(*table_beamwidth(horn, f, Plane::E, 3.0), 101.70, 0.005);
-  EXPECT_NEAR(*beamwidth(horn, f, Plane::E, 3.0), 15.60, 0.005);
-  EXPECT_NEAR(*table_beamwidth(horn, f, Plane::H, 3.0), 18.04, 0.005);
-  EXPECT_NEAR(*beamwidth(horn, f, Plane::H, 3.0), 14.05, 0.005);
+  EXPECT_NEAR(*table_beamwidth(horn, f, Plane::e, half_power_db), 101.70, 0.005);
+  EXPECT_NEAR(*beamwidth(horn, f, Plane::e, half_power_db), 15.60, 0.005);
+  EXPECT_NEAR(*table_beamwidth(horn, f, Plane::h, half_power_db), 18.04, 0.005);
+  EXPECT_NEAR(*beamwidth(horn, f, Plane::h, half_power_db), 14.05, 0.005);
 }
 
 // The definition, checked on the cut itself sampled every 0.01°: at half the
@@ -87,9 +87,9 @@ TEST(Beamwidth, IsWhereTheCutFirstFallsTheLevel) {
     Plane plane;
   };
   const Case cases[] = {
-      {3.39, 0.1, 30.0, Plane::E}, {6.25, 0.2, 30.0, Plane::H}, {10.0, 0.01, 40.0, Plane::E},
-      {10.0, 1.2, 3.0, Plane::E},  {10.0, 1.2, 10.0, Plane::H}, {30.0, 2.0, 3.0, Plane::E},
-      {2.0, 0.3, 10.0, Plane::H},  {6.0, 0.25, 20.0, Plane::E},
+      {3.39, 0.1, 30.0, Plane::e}, {6.25, 0.2, 30.0, Plane::h}, {10.0, 0.01, 40.0, Plane::e},
+      {10.0, 1.2, half_power_db, Plane::e},  {10.0, 1.2, 10.0, Plane::h}, {30.0, 2.0, half_power_db, Plane::e},
+      {2.0, 0.3, 10.0, Plane::h},  {6.0, 0.25, 20.0, Plane::e},
   };
   std::vector<double> angles;
   for (int i = 0; i <= 9000; ++i) angles.push_back(0.01 * i);
@@ -100,7 +100,7 @@ TEST(Beamwidth, IsWhereTheCutFirstFallsTheLevel) {
     ASSERT_TRUE(bw);
     const std::vector<double> cut = pattern_cut(horn, kFrequency, c.plane, angles);
     const auto peak = std::max_element(cut.begin(), cut.end());
-    const double floor = *peak - level_db(c.level);
+    const double floor = *peak - c.level;
     const double edge = *bw / 2.0;
     const double at_edge = pattern_cut(horn, kFrequency, c.plane, std::vector<double>{edge})[0];
     EXPECT_NEAR(at_edge, floor, 1e-4);
@@ -109,14 +109,14 @@ TEST(Beamwidth, IsWhereTheCutFirstFallsTheLevel) {
   }
 }
 
-// "3 dB" means half power, 3.01 dB; a small aperture's beam never falls
-// 40 dB within 90°: no width.
-TEST(Beamwidth, HalfPowerAndBeamsThatNeverFallThatFar) {
+// A level is the dB given, 3 is 3 dB and not half power; a small aperture's
+// beam never falls 40 dB within 90°: no width.
+TEST(Beamwidth, LevelsAsGivenAndBeamsThatNeverFallThatFar) {
   const Horn horn = shaped_horn(5.0, 0.3);
-  EXPECT_EQ(beamwidth(horn, kFrequency, Plane::E, 3.0), beamwidth(horn, kFrequency, Plane::E, 3.01));
-  EXPECT_GT(*beamwidth(horn, kFrequency, Plane::E, 3.01), *beamwidth(horn, kFrequency, Plane::E, 3.0000001));
+  EXPECT_GT(*beamwidth(horn, kFrequency, Plane::e, half_power_db), *beamwidth(horn, kFrequency, Plane::e, 3.0));
+  EXPECT_GT(*beamwidth(horn, kFrequency, Plane::e, 3.0), *beamwidth(horn, kFrequency, Plane::e, 2.9999999));
   const Horn small = shaped_horn(1.0, 0.05);
-  EXPECT_TRUE(beamwidth(small, kFrequency, Plane::E, 3.0));
+  EXPECT_TRUE(beamwidth(small, kFrequency, Plane::e, 3.0));
   const Beamwidths deep = beamwidths(small, kFrequency, 40.0);
   EXPECT_FALSE(deep.e_plane);
   EXPECT_FALSE(deep.h_plane);

@@ -27,13 +27,13 @@ TEST(HornGeometry, LengthsAgreeInEveryPlane) {
   const double frequency = 10e9;
   for (const Row& r : rows) {
     const Horn horn = make_horn(r.width, r.height, r.length, kWr90);
-    for (const Plane plane : {Plane::E, Plane::H}) {
+    for (const Plane plane : {Plane::e, Plane::h}) {
       const double A = aperture(horn, plane);
       const double w = waveguide_dimension(horn, plane);
       const double R = slant_radius(horn, plane);
       const double wall = side_wall_length(horn, plane);
       SCOPED_TRACE(std::to_string(r.width) + " by " + std::to_string(r.height) + ", plane " +
-                   (plane == Plane::E ? "E" : "H"));
+                   (plane == Plane::e ? "E" : "H"));
       EXPECT_NEAR(axial_length(horn, plane), r.length, 1e-12 * r.length);
       EXPECT_NEAR(wall, std::hypot(r.length, (A - w) / 2.0), 1e-12 * wall);
       EXPECT_NEAR(wall / R, (A - w) / A, 1e-12);  // similar triangles from the apex
@@ -41,20 +41,20 @@ TEST(HornGeometry, LengthsAgreeInEveryPlane) {
     }
     const Horn again = make_horn_from_slant_radii(horn.aperture_width, horn.aperture_height,
                                                   horn.h_slant_radius, horn.e_slant_radius, kWr90);
-    EXPECT_EQ(axial_length(again, Plane::E), axial_length(horn, Plane::E));
-    EXPECT_EQ(axial_length(again, Plane::H), axial_length(horn, Plane::H));
+    EXPECT_EQ(axial_length(again, Plane::e), axial_length(horn, Plane::e));
+    EXPECT_EQ(axial_length(again, Plane::h), axial_length(horn, Plane::h));
   }
 }
 
 // The planes map to their own fields: E is the height, H the width.
 TEST(HornGeometry, PlanesReadTheirOwnFields) {
   const Horn horn = make_horn_from_slant_radii(0.1, 0.08, 0.3, 0.2, kWr90);
-  EXPECT_EQ(aperture(horn, Plane::H), 0.1);
-  EXPECT_EQ(aperture(horn, Plane::E), 0.08);
-  EXPECT_EQ(slant_radius(horn, Plane::H), 0.3);
-  EXPECT_EQ(slant_radius(horn, Plane::E), 0.2);
-  EXPECT_EQ(waveguide_dimension(horn, Plane::H), kWr90.width);
-  EXPECT_EQ(waveguide_dimension(horn, Plane::E), kWr90.height);
+  EXPECT_EQ(aperture(horn, Plane::h), 0.1);
+  EXPECT_EQ(aperture(horn, Plane::e), 0.08);
+  EXPECT_EQ(slant_radius(horn, Plane::h), 0.3);
+  EXPECT_EQ(slant_radius(horn, Plane::e), 0.2);
+  EXPECT_EQ(waveguide_dimension(horn, Plane::h), kWr90.width);
+  EXPECT_EQ(waveguide_dimension(horn, Plane::e), kWr90.height);
 }
 
 // A horn that cannot be built is refused with a message that names the
@@ -68,25 +68,25 @@ TEST(HornArguments, AreRejectedWithTheirValues) {
   Horn no_feed = good;
   no_feed.feed.height = 0.0;
   testing::expect_rejections<InvalidArgument>({
-      {[&] { make_horn(0.02, 0.08, 0.2, kWr90); },
+      {[&] { (void)make_horn(0.02, 0.08, 0.2, kWr90); },
        "aperture width 0.02 m is not larger than the waveguide width 0.02286 m"},
-      {[&] { make_horn(0.1, 0.01, 0.2, kWr90); },
+      {[&] { (void)make_horn(0.1, 0.01, 0.2, kWr90); },
        "aperture height 0.01 m is not larger than the waveguide height 0.01016 m"},
-      {[&] { make_horn(nan, 0.08, 0.2, kWr90); }, "aperture width nan m is not positive and finite"},
-      {[&] { make_horn(0.1, 0.08, -1.0, kWr90); }, "axial length -1 m is not positive and finite"},
-      {[&] { make_horn(0.1, 0.08, 0.2, Waveguide{inf, 0.01, ""}); },
+      {[&] { (void)make_horn(nan, 0.08, 0.2, kWr90); }, "aperture width nan m is not positive and finite"},
+      {[&] { (void)make_horn(0.1, 0.08, -1.0, kWr90); }, "axial length -1 m is not positive and finite"},
+      {[&] { (void)make_horn(0.1, 0.08, 0.2, Waveguide{inf, 0.01, ""}); },
        "waveguide width inf m is not positive and finite"},
-      {[&] { make_horn_from_slant_radii(0.1, 0.08, 0.3, 0.03, kWr90); },
+      {[&] { (void)make_horn_from_slant_radii(0.1, 0.08, 0.3, 0.03, kWr90); },
        "E-plane slant radius 0.03 m is not longer than half the aperture, 0.04 m"},
-      {[&] { make_horn_from_slant_radii(0.1, 0.08, 0.05, 0.2, kWr90); },
+      {[&] { (void)make_horn_from_slant_radii(0.1, 0.08, 0.05, 0.2, kWr90); },
        "H-plane slant radius 0.05 m is not longer than half the aperture, 0.05 m"},
-      {[&] { make_horn_from_slant_radii(0.1, 0.08, 0.3, 0.0, kWr90); },
+      {[&] { (void)make_horn_from_slant_radii(0.1, 0.08, 0.3, 0.0, kWr90); },
        "E-plane slant radius 0 m is not positive and finite"},
-      {[&] { axial_length(short_e, Plane::E); },
+      {[&] { (void)axial_length(short_e, Plane::e); },
        "E-plane slant radius 0.03 m is not longer than half the aperture, 0.04 m"},
-      {[&] { side_wall_length(no_feed, Plane::H); }, "waveguide height 0 m is not positive and finite"},
-      {[&] { phase_deviation(good, Plane::H, -1.0); }, "frequency -1 Hz is not positive and finite"},
-      {[&] { check_horn(short_e); },
+      {[&] { (void)side_wall_length(no_feed, Plane::h); }, "waveguide height 0 m is not positive and finite"},
+      {[&] { (void)phase_deviation(good, Plane::h, -1.0); }, "frequency -1 Hz is not positive and finite"},
+      {[&] { (void)check_horn(short_e); },
        "E-plane slant radius 0.03 m is not longer than half the aperture, 0.04 m"},
   });
 }

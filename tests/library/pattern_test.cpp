@@ -63,8 +63,8 @@ TEST(PatternCut, FollowsTheIntegratedApertureField) {
   for (const PlaneShape& p : shapes) {
     const Horn horn = horn_of(p);
     const double gain = gain_dbi(horn, kFrequency);
-    for (const Plane plane : {Plane::E, Plane::H}) {
-      const bool cosine = plane == Plane::H;
+    for (const Plane plane : {Plane::e, Plane::h}) {
+      const bool cosine = plane == Plane::h;
       const double B = cosine ? p.B_H : p.B_E;
       const double s = cosine ? p.s_H : p.s_E;
       const std::vector<double> cut = pattern_cut(horn, kFrequency, plane, angles);
@@ -87,7 +87,7 @@ TEST(PatternCut, BoresightSymmetryAndBackDirection) {
   const Horn horn = horn_of({4.0, 0.4, 3.0, 0.3});
   const std::vector<double> symmetric = sweep(-180.0, 180.0, 0.25);
   const std::vector<double> one_sided = sweep(0.0, 180.0, 0.25);
-  for (const Plane plane : {Plane::E, Plane::H}) {
+  for (const Plane plane : {Plane::e, Plane::h}) {
     const std::vector<double> both = pattern_cut(horn, kFrequency, plane, symmetric);
     const std::vector<double> right = pattern_cut(horn, kFrequency, plane, one_sided);
     const std::size_t centre = symmetric.size() / 2;
@@ -109,8 +109,8 @@ TEST(PatternCuts, AreTheTwoSingleCuts) {
   const std::vector<double> angles = {-90.0, -12.5, 0.0, 3.0, 45.0, 170.0};
   const PatternCuts cuts = pattern_cuts(horn, kFrequency, angles);
   EXPECT_EQ(cuts.angles_deg, angles);
-  EXPECT_EQ(cuts.e_plane_dbi, pattern_cut(horn, kFrequency, Plane::E, angles));
-  EXPECT_EQ(cuts.h_plane_dbi, pattern_cut(horn, kFrequency, Plane::H, angles));
+  EXPECT_EQ(cuts.e_plane_dbi, pattern_cut(horn, kFrequency, Plane::e, angles));
+  EXPECT_EQ(cuts.h_plane_dbi, pattern_cut(horn, kFrequency, Plane::h, angles));
   const PatternCuts none = pattern_cuts(horn, kFrequency, {});
   EXPECT_TRUE(none.angles_deg.empty() && none.e_plane_dbi.empty() && none.h_plane_dbi.empty());
 }

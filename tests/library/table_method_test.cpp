@@ -13,7 +13,7 @@ namespace tarniq {
 namespace {
 
 const Waveguide kXBandFeed{0.9 * metres_per_inch, 0.4 * metres_per_inch, ""};
-constexpr std::array<double, 5> kLevels = {3.0, 10.0, 0.5, 1.0, 2.0};  // level codes 1 to 5
+constexpr std::array<double, 5> kLevels = {half_power_db, 10.0, 0.5, 1.0, 2.0};  // level codes 1 to 5
 
 struct InchHorn {
   double FGHZ, AH, AE, RH, RE;  // GHz and inches, in the interactive analysis' order
@@ -45,9 +45,9 @@ TEST(TableBeamwidth, EqualsTheInteractiveAnalysis) {
     for (std::size_t k = 0; k < kLevels.size(); ++k) {
       SCOPED_TRACE(testing::Message() << r.FGHZ << " GHz, " << kLevels[k] << " dB");
       const double f = r.FGHZ * hertz_per_gigahertz;
-      EXPECT_FLOAT_EQ(static_cast<float>(*table_beamwidth(horn, f, Plane::E, kLevels[k])),
+      EXPECT_FLOAT_EQ(static_cast<float>(*table_beamwidth(horn, f, Plane::e, kLevels[k])),
                       static_cast<float>(r.EBW[k]));
-      EXPECT_FLOAT_EQ(static_cast<float>(*table_beamwidth(horn, f, Plane::H, kLevels[k])),
+      EXPECT_FLOAT_EQ(static_cast<float>(*table_beamwidth(horn, f, Plane::h, kLevels[k])),
                       static_cast<float>(r.HBW[k]));
     }
   }
@@ -60,12 +60,12 @@ TEST(TableBeamwidth, EqualsTheInteractiveAnalysis) {
 TEST(TableBeamwidth, EstimatedAndMissingWidths) {
   const Horn horn = make_horn_from_slant_radii(4.0 * metres_per_inch, 3.0 * metres_per_inch,
                                                10.0 * metres_per_inch, 10.0 * metres_per_inch, kXBandFeed);
-  for (const Plane plane : {Plane::E, Plane::H}) {
-    EXPECT_NEAR(*table_beamwidth(horn, 2e9, plane, 10.0), plane == Plane::E ? -159.397 : -160.409, 0.001);
+  for (const Plane plane : {Plane::e, Plane::h}) {
+    EXPECT_NEAR(*table_beamwidth(horn, 2e9, plane, 10.0), plane == Plane::e ? -159.397 : -160.409, 0.001);
     const double w05 = *table_beamwidth(horn, 2e9, plane, 0.5);
     const double w1 = *table_beamwidth(horn, 2e9, plane, 1.0);
     const double w2 = *table_beamwidth(horn, 2e9, plane, 2.0);
-    const double w3 = *table_beamwidth(horn, 2e9, plane, 3.0);
+    const double w3 = *table_beamwidth(horn, 2e9, plane, half_power_db);
     EXPECT_GT(w05, 20.0);  // degrees, not a sine
     EXPECT_LT(w05, w1);
     EXPECT_LT(w1, w2);
@@ -74,8 +74,8 @@ TEST(TableBeamwidth, EstimatedAndMissingWidths) {
   const Horn tiny = make_horn_from_slant_radii(0.3 * metres_per_inch, 0.3 * metres_per_inch,
                                                100.0 * metres_per_inch, 100.0 * metres_per_inch,
                                                Waveguide{0.1 * metres_per_inch, 0.1 * metres_per_inch, ""});
-  EXPECT_EQ(table_beamwidth(tiny, 10e9, Plane::E, 3.0), std::nullopt);
-  EXPECT_EQ(table_beamwidth(tiny, 10e9, Plane::H, 10.0), std::nullopt);
+  EXPECT_EQ(table_beamwidth(tiny, 10e9, Plane::e, half_power_db), std::nullopt);
+  EXPECT_EQ(table_beamwidth(tiny, 10e9, Plane::h, 10.0), std::nullopt);
 }
 
 }  // namespace

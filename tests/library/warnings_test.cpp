@@ -58,7 +58,9 @@ TEST(HornWarnings, RaisedExactlyWhereTheyHold) {
       {"axial lengths within 1e-6", nearly_equal, 10.0, false, {}},
   };
   for (const Row& r : rows)
-    EXPECT_EQ(codes(horn_warnings(r.horn, r.ghz * kGHz, r.table_method)), r.expected) << r.name;
+    EXPECT_EQ(codes(horn_warnings(r.horn, r.ghz * kGHz, {r.table_method ? DesignMethod::table : DesignMethod::pattern})),
+              r.expected)
+        << r.name;
 }
 
 // The sentences name the frequency in GHz, the feed, the plane and the numbers.
@@ -74,8 +76,8 @@ TEST(HornWarnings, MessagesNameTheValues) {
        {"5 GHz is below the TE10 cutoff of WR-90, 6.557 GHz: nothing propagates in the feed.",
         "5 GHz is outside the recommended band of WR-90, 8.2 to 12.4 GHz."}},
       {make_horn(0.1, 0.08, 0.2, kUnnamed), 14.0,
-       {"14 GHz is above the TE20 cutoff of the 0.02286 m by 0.01016 m waveguide, 13.11 GHz: higher modes "
-        "can propagate in the feed."}},
+       {"14 GHz is above the TE20 cutoff of the 0.02286 m by 0.01016 m waveguide, 13.11 GHz: higher-order "
+        "modes can propagate in the feed."}},
       {make_horn(0.1, 0.1, 0.05, kWr90), 10.0,
        {"The E-plane phase deviation 0.5573 wavelength is beyond the universal beamwidth table, which ends "
         "at 0.46: the table method's beamwidths are extrapolated."}},
@@ -88,7 +90,7 @@ TEST(HornWarnings, MessagesNameTheValues) {
   };
   for (const Row& r : rows) {
     std::vector<std::string> messages;
-    for (const Warning& w : horn_warnings(r.horn, r.ghz * kGHz, true)) messages.push_back(w.message);
+    for (const Warning& w : horn_warnings(r.horn, r.ghz * kGHz, {DesignMethod::table})) messages.push_back(w.message);
     EXPECT_EQ(messages, r.messages);
   }
 }

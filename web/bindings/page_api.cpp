@@ -10,8 +10,8 @@ namespace {
 
 // The options arrive as a plain object of option name to text; the request
 // layer checks names and values, as it does for the command line.
-tarniq::cli::Options options_from(const emscripten::val& object) {
-  tarniq::cli::Options options;
+tarniq::request::Options options_from(const emscripten::val& object) {
+  tarniq::request::Options options;
   const emscripten::val keys = emscripten::val::global("Object").call<emscripten::val>("keys", object);
   const auto count = keys["length"].as<unsigned>();
   for (unsigned i = 0; i < count; ++i) {

@@ -6,7 +6,7 @@
 #include "request/output/formats.hpp"
 #include "request/output/number_text.hpp"
 #include "request/request.hpp"
-#include "request/verbs/verb_specs.hpp"
+#include "request/verbs/verb_table.hpp"
 
 namespace tarniq::web {
 namespace {
@@ -18,19 +18,19 @@ using nlohmann::json;
 constexpr int internal_error_status = 70;
 
 // A cell as the text table shows it.
-std::string shown_text(const cli::Cell& cell, const cli::Column& column) {
-  if (const auto* number = std::get_if<double>(&cell)) return cli::fixed_text(*number, column.decimals);
+std::string shown_text(const request::Cell& cell, const request::Column& column) {
+  if (const auto* number = std::get_if<double>(&cell)) return request::fixed_text(*number, column.decimals);
   if (const auto* text = std::get_if<std::string>(&cell)) return *text;
   return {};
 }
 
-json columns_json(const cli::Result& result) {
+json columns_json(const request::Result& result) {
   json columns = json::array();
   for (const auto& column : result.columns) columns.push_back({{"name", column.name}, {"text", column.text}});
   return columns;
 }
 
-json cells_json(const cli::Result& result) {
+json cells_json(const request::Result& result) {
   json rows = json::array();
   for (const auto& row : result.rows) {
     json shown = json::array();
@@ -49,28 +49,28 @@ std::string dump(const json& document) {
 
 std::string verbs_json() {
   json verbs = json::array();
-  for (const auto& verb : cli::verb_specs()) {
+  for (const auto& verb : request::verb_table()) {
     json options = json::array();
     for (const auto& option : verb.options)
-      options.push_back({{"name", option.name}, {"value", option.value_name}, {"help", option.help}});
+      options.push_back({{"name", option.name}, {"value", option.value_name}, {"help", request::help_line(verb, option)}});
     verbs.push_back(
         {{"name", verb.name}, {"summary", verb.summary}, {"example", verb.example}, {"options", std::move(options)}});
   }
   return dump(verbs);
 }
 
-std::string run_json(std::string_view verb, cli::Options options) {
+std::string run_json(std::string_view verb, request::Options options) {
   try {
-    const cli::VerbSpec* spec = cli::find_verb(verb);
+    const request::VerbDefinition* definition = request::find_verb(verb);
     // The page shows every plot the verb can draw; the file name is the page's.
-    if (spec != nullptr && cli::find_option(*spec, "plot") != nullptr) options["plot"] = "plot.svg";
-    const cli::Outcome outcome = cli::run_request(verb, options);
-    json answer = {{"status", static_cast<int>(outcome.status)}, {"error", outcome.error}};
-    if (outcome.status == cli::Status::ok) {
+    if (definition != nullptr && request::find_option(*definition, "plot") != nullptr) options["plot"] = "plot.svg";
+    const request::Outcome outcome = request::run_request(verb, options);
+    json answer = {{"status", static_cast<int>(outcome.status)}, {"error", outcome.error}, {"option", outcome.option}};
+    if (outcome.status == request::Status::ok) {
       answer["columns"] = columns_json(outcome.result);
       answer["cells"] = cells_json(outcome.result);
-      answer["json"] = cli::format_json(outcome.result);
-      answer["csv"] = cli::format_csv(outcome.result);
+      answer["json"] = request::format_json(outcome.result);
+      answer["csv"] = request::format_csv(outcome.result);
       answer["svg"] = outcome.result.plot_svg;
     }
     return dump(answer);

@@ -18,6 +18,6 @@ std::string verbs_json();
 // When done it adds "columns" ([{"name", "text"}]), "cells" (each row's texts
 // rounded as the text table rounds them), and the command line's outputs
 // "json", "csv" and "svg". Never throws.
-std::string run_json(std::string_view verb, cli::Options options);
+std::string run_json(std::string_view verb, request::Options options);
 
 }  // namespace tarniq::web

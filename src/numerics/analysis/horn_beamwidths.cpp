@@ -49,9 +49,12 @@ float ten_db_estimate(float Q) {
   return -kFourRadToDeg * std::acos(std::pow(kTenDbPower, 1.0f / Q));
 }
 
+// What becomes of the 0.5, 1 and 2 dB sines when the 10 dB width is estimated.
+enum class Leftovers { kept_as_sines, converted };
+
 // Beamwidths of one plane from its phase deviation s (wavelengths) and its
 // aperture dimension (inches).
-std::array<float, 5> plane_beamwidths(float s, float aperture, float lambda, Subtable plane) {
+std::array<float, 5> plane_beamwidths(float s, float aperture, float lambda, Subtable plane, Leftovers leftovers) {
   std::array<float, 5> bw{};
   std::array<float, 5> amplitude{};
   for (int LEVEL = 1; LEVEL <= 5; ++LEVEL) {
@@ -64,6 +67,8 @@ std::array<float, 5> plane_beamwidths(float s, float aperture, float lambda, Sub
   if (bw[1] >= 1.0f) {
     // 10 dB sine >= 1: no real angle, estimate it; levels 3 to 5 keep their sines
     bw[1] = ten_db_estimate(fitted_exponent(level1));
+    if (leftovers == Leftovers::converted)
+      for (std::size_t k = 2; k < 5; ++k) bw[k] = convert(bw[k], amplitude[k], kLevels[k].dB).beamwidth;
     return bw;
   }
   // 10 dB sine < 1 (or NaN): convert levels 2 to 5 in order
@@ -73,16 +78,24 @@ std::array<float, 5> plane_beamwidths(float s, float aperture, float lambda, Sub
   return bw;
 }
 
-}  // namespace
-
-Beamwidths HRNBW(float FGHZ, float AH, float AE, float RH, float RE) {
+Beamwidths both_planes(float FGHZ, float AH, float AE, float RH, float RE, Leftovers leftovers) {
   const float lambda = numerics::wavelength(FGHZ);
   const float s_E = numerics::phase_deviation(AE, RE, lambda);
   const float s_H = numerics::phase_deviation(AH, RH, lambda);
   Beamwidths result{};
-  result.EBW = plane_beamwidths(s_E, AE, lambda, Subtable::EPlane);
-  result.HBW = plane_beamwidths(s_H, AH, lambda, Subtable::HPlane);
+  result.EBW = plane_beamwidths(s_E, AE, lambda, Subtable::EPlane, leftovers);
+  result.HBW = plane_beamwidths(s_H, AH, lambda, Subtable::HPlane, leftovers);
   return result;
+}
+
+}  // namespace
+
+Beamwidths HRNBW(float FGHZ, float AH, float AE, float RH, float RE) {
+  return both_planes(FGHZ, AH, AE, RH, RE, Leftovers::kept_as_sines);
+}
+
+Beamwidths beamwidths_in_degrees(float FGHZ, float AH, float AE, float RH, float RE) {
+  return both_planes(FGHZ, AH, AE, RH, RE, Leftovers::converted);
 }
 
 }  // namespace tarniq::analysis

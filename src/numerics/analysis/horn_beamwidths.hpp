@@ -26,4 +26,10 @@ struct Beamwidths {
 // whatever the arithmetic gives (inf or NaN), never a fault.
 Beamwidths HRNBW(float FGHZ, float AH, float AE, float RH, float RE);
 
+// HRNBW's beamwidths with every element in degrees: where HRNBW takes its
+// 10 dB estimate and leaves the 0.5, 1 and 2 dB elements as sines, those
+// sines are converted as HRNBW converts them whenever the 10 dB point is
+// real. The library reports these; the interactive program prints HRNBW's.
+Beamwidths beamwidths_in_degrees(float FGHZ, float AH, float AE, float RH, float RE);
+
 }  // namespace tarniq::analysis

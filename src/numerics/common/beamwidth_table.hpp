@@ -93,6 +93,11 @@ inline constexpr std::array<BeamwidthRow, 24> kEPlaneFactors = {{
 static_assert(kHPlaneFactors.size() == 26 && kEPlaneFactors.size() == 24);
 static_assert((kHPlaneFactors.size() + kEPlaneFactors.size()) * kLevelCount == 250);
 
+// The last tabulated phase deviation of each sub-table, wavelengths (0.46
+// and 1.00): beyond it a lookup extrapolates.
+inline constexpr float kEPlaneLastS = static_cast<float>(kEPlaneFactors.size() - 1) * kEPlaneStep;
+inline constexpr float kHPlaneLastS = static_cast<float>(kHPlaneFactors.size() - 1) * kHPlaneStep;
+
 constexpr std::span<const BeamwidthRow> subtable_rows(Subtable plane) {
   if (plane == Subtable::EPlane) return kEPlaneFactors;
   return kHPlaneFactors;

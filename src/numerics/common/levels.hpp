@@ -30,6 +30,14 @@ inline constexpr std::array<LevelRow, kLevelCount> kLevels = {{
 
 constexpr bool is_level_code(int LEVEL) { return LEVEL >= 1 && LEVEL <= kLevelCount; }
 
+// The level code whose level is dB exactly, in single precision; 0 when no
+// level is.
+constexpr int level_code_of(float dB) {
+  for (int LEVEL = 1; LEVEL <= kLevelCount; ++LEVEL)
+    if (kLevels[static_cast<std::size_t>(LEVEL - 1)].dB == dB) return LEVEL;
+  return 0;
+}
+
 // The row of a valid level code.
 constexpr const LevelRow& level_row(int LEVEL) { return kLevels[static_cast<std::size_t>(LEVEL - 1)]; }
 

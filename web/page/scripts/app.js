@@ -74,9 +74,9 @@ function clearResults() {
 function showAnswer(verb, options, answer) {
   const alert = byId('alert');
   clearFieldErrors(page.form);
-  const spec = findVerb(verb);
+  const definition = findVerb(verb);
   // Each word unbroken, so that a narrow screen wraps the command between words.
-  const words = commandWords(verb, options, spec ? page.form.order : [], spec ? flagNames(spec) : new Set());
+  const words = commandWords(verb, options, definition ? page.form.order : [], definition ? flagNames(definition) : new Set());
   byId('command').replaceChildren(...words.flatMap((word, i) => [i > 0 ? ' ' : '', element('span', {}, word)]));
   if (answer.status !== 0) {
     page.last = null;
@@ -133,9 +133,9 @@ function setAddress(verb, options, push) {
 }
 
 function showForm(verbName, options) {
-  const spec = findVerb(verbName) || page.verbs[0];
+  const definition = findVerb(verbName) || page.verbs[0];
   checkVerb(verbName);
-  page.form = buildForm(byId('fields'), spec, page.catalogue);
+  page.form = buildForm(byId('fields'), definition, page.catalogue);
   setFormValues(page.form, options);
 }
 
@@ -176,8 +176,8 @@ function onEdit() {
 // Another verb starts from its own example, a request that works.
 function onVerbChange(name) {
   cancelPendingEdit();
-  const spec = findVerb(name);
-  const options = exampleOptions(spec.example);
+  const definition = findVerb(name);
+  const options = exampleOptions(definition.example);
   showForm(name, options);
   setAddress(name, options, true);
   run(name, options);

@@ -1,0 +1,29 @@
+// The output formats of a result: aligned text table, RFC 4180 CSV, JSON.
+#pragma once
+
+#include <string>
+
+#include "request/result.hpp"
+
+namespace tarniq::request {
+
+enum class Format { table, csv, json };
+
+// Aligned columns under one heading line of the column names, numbers right-
+// aligned to each column's decimals, empty cells blank; then, after an empty
+// line, one "warning: ..." line per warning.
+std::string format_table(const Result& result);
+
+// One header line of the column names, one record per row, CRLF line ends,
+// numbers in full precision, empty cells empty; fields quoted only when they
+// hold a comma, a quote or a line end.
+std::string format_csv(const Result& result);
+
+// One object: "verb", "units", "input", "rows" (objects keyed by the column
+// names, null for no value, numbers in full precision) and "warnings"
+// ({"code", "message"}); two-space indent, ends with a line end.
+std::string format_json(const Result& result);
+
+std::string format_result(const Result& result, Format format);
+
+}  // namespace tarniq::request

@@ -1,0 +1,60 @@
+// Plots as standalone SVG 1.1 text: line charts (stacked panels over one x axis) and polar patterns.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarniq::request {
+
+// One curve: y at each x; an empty y (or one not finite) breaks the line.
+struct Series {
+  std::string name;
+  std::vector<double> x;
+  std::vector<std::optional<double>> y;
+};
+
+// A labelled horizontal line (a level), e.g. "−3 dB".
+struct ReferenceLine {
+  double y = 0.0;
+  std::string label;
+};
+
+struct Panel {
+  std::string y_title;  // with its unit, e.g. "Gain (dBi)"
+  std::vector<Series> series;
+  std::vector<ReferenceLine> lines;
+  // The lowest y shown; values below it are clipped (a pattern's nulls).
+  std::optional<double> y_floor;
+};
+
+// Panels stacked top to bottom, sharing the x axis titled under the last.
+struct Chart {
+  std::string title;     // names the horn and the frequency
+  std::string subtitle;
+  std::string x_title;   // with its unit
+  bool x_in_degrees = false;  // ticks at 15°, 30°, 45°, 90° where they fit
+  std::vector<Panel> panels;
+};
+
+// Levels against angle on concentric rings: 0° at the top, angles growing
+// clockwise; levels under `floor` sit at the centre.
+struct PolarChart {
+  std::string title;
+  std::string subtitle;
+  std::string level_unit;  // "dBi"
+  std::vector<Series> series;     // x: angle in degrees, y: level
+  std::vector<ReferenceLine> rings;
+  double floor = 0.0;  // level at the centre
+  double top = 0.0;    // level of the outer ring
+  double ring_step = 10.0;
+};
+
+// Each plot area (a <rect class="plot-area">) carries its data range as
+// data-x-min, data-x-max, data-y-min, data-y-max; a polar frame (<circle
+// class="plot-area">) carries data-level-min and data-level-max. Each curve
+// is one or more <polyline class="series" data-series="NAME">.
+std::string render_chart(const Chart& chart);
+std::string render_polar(const PolarChart& chart);
+
+}  // namespace tarniq::request

@@ -1,0 +1,144 @@
+// The analyze verb: gain and 3 dB and 10 dB beamwidths of a horn over frequency.
+#include <array>
+
+#include "request/columns.hpp"
+#include "request/svg/plot.hpp"
+#include "request/verbs/verbs.hpp"
+#include "tarniq/beamwidth.hpp"
+#include "tarniq/design.hpp"
+#include "tarniq/gain.hpp"
+#include "tarniq/table_method.hpp"
+#include "tarniq/units.hpp"
+#include "tarniq/warnings.hpp"
+
+namespace tarniq::request {
+namespace {
+
+struct FrequencyRecord {
+  double frequency_hz = 0.0;
+  double gain_dbi = 0.0;
+  Beamwidths at_3db;
+  Beamwidths at_10db;
+  Beamwidths at_level;  // at --level, when given
+};
+
+using Definition = ColumnDefinition<FrequencyRecord>;
+using R = const FrequencyRecord&;
+constexpr std::array<Definition, 8> columns{{
+    {"frequency", Quantity::frequency, 4, [](R r) -> Value { return r.frequency_hz; }},
+    {"gain", Quantity::gain, 2, [](R r) -> Value { return r.gain_dbi; }},
+    {"e_3db", Quantity::angle, 2, [](R r) { return maybe(r.at_3db.e_plane); }},
+    {"h_3db", Quantity::angle, 2, [](R r) { return maybe(r.at_3db.h_plane); }},
+    {"e_10db", Quantity::angle, 2, [](R r) { return maybe(r.at_10db.e_plane); }},
+    {"h_10db", Quantity::angle, 2, [](R r) { return maybe(r.at_10db.h_plane); }},
+    {"e_level", Quantity::angle, 2, [](R r) { return maybe(r.at_level.e_plane); }},
+    {"h_level", Quantity::angle, 2, [](R r) { return maybe(r.at_level.h_plane); }},
+}};
+// Without --level the last two columns are left out.
+constexpr std::size_t kColumnsWithoutLevel = 6;
+
+Beamwidths table_beamwidths(const Horn& horn, double frequency_hz, double level) {
+  return {table_beamwidth(horn, frequency_hz, Plane::e, level), table_beamwidth(horn, frequency_hz, Plane::h, level)};
+}
+
+FrequencyRecord analyse(const Horn& horn, double frequency_hz, DesignMethod method, std::optional<double> level) {
+  const auto widths = [&](double level_db) {
+    return method == DesignMethod::table ? table_beamwidths(horn, frequency_hz, level_db)
+                                         : beamwidths(horn, frequency_hz, level_db);
+  };
+  FrequencyRecord record{frequency_hz, gain_dbi(horn, frequency_hz), widths(half_power_db), widths(10.0), {}};
+  if (level) record.at_level = widths(*level);
+  return record;
+}
+
+bool has_estimate(const FrequencyRecord& record) {
+  for (const auto& value : {record.at_10db.e_plane, record.at_10db.h_plane, record.at_3db.e_plane,
+                            record.at_3db.h_plane, record.at_level.e_plane, record.at_level.h_plane})
+    if (value && *value < 0.0) return true;
+  return false;
+}
+
+std::optional<double> number_in(const Row& row, std::size_t column) {
+  const auto* value = std::get_if<double>(&row[column]);
+  return value ? std::optional<double>(*value) : std::nullopt;
+}
+
+Series column_series(const Result& result, std::string_view column, std::string name) {
+  Series series{std::move(name), {}, {}};
+  const std::size_t x = column_index(result, "frequency_ghz");
+  const std::size_t y = column_index(result, column);
+  for (const auto& row : result.rows) {
+    series.x.push_back(std::get<double>(row[x]));
+    series.y.push_back(number_in(row, y));
+  }
+  return series;
+}
+
+std::string plot(const Result& result, const HornInput& horn, const Range& range, DesignMethod method,
+                 LengthUnit unit) {
+  Chart chart;
+  chart.title = horn_text(horn, unit);
+  chart.subtitle = "Gain and " + std::string(method == DesignMethod::table ? "table-method" : "pattern") +
+                   " beamwidths, " + frequency_text(range.start * hertz_per_gigahertz) +
+                   (range.single() ? "" : " to " + frequency_text(range_values(range).back() * hertz_per_gigahertz));
+  chart.x_title = "Frequency (GHz)";
+  Panel gain{"Gain (dBi)", {column_series(result, "gain_dbi", "gain")}, {}, std::nullopt};
+  Panel widths{"Beamwidth (degrees)",
+               {column_series(result, "e_3db_deg", "E plane, 3 dB"), column_series(result, "h_3db_deg", "H plane, 3 dB"),
+                column_series(result, "e_10db_deg", "E plane, 10 dB"),
+                column_series(result, "h_10db_deg", "H plane, 10 dB")},
+               {},
+               std::nullopt};
+  chart.panels = {std::move(gain), std::move(widths)};
+  return render_chart(chart);
+}
+
+}  // namespace
+
+Result analyze_verb(const VerbContext& context) {
+  const OptionReader& options = context.options;
+  const DesignMethod method =
+      options.choice("method", {{"pattern", DesignMethod::pattern}, {"table", DesignMethod::table}},
+                     DesignMethod::pattern);
+  const Range range = options.range("frequency", context.max_rows);
+  require_positive_range(range, "frequency", *options.text("frequency"));
+  std::optional<double> level;
+  if (options.has("level")) {
+    level = read_level(options, "level");
+    if (method == DesignMethod::table && !is_table_level(*level))
+      throw UsageError("level", "--level " + in_quotes(*options.text("level")) +
+                                    " is not 0.5, 1, 2, 3 or 10, the levels of --method table");
+  }
+  const HornInput given = read_horn(context);
+  const Horn& horn = given.horn;
+  const Waveguide& feed = horn.feed;
+
+  std::vector<FrequencyRecord> records;
+  WarningList warnings;
+  bool estimates = false;
+  for (const double ghz : range_values(range)) {
+    const double frequency_hz = to_hertz(ghz, *options.text("frequency"));
+    records.push_back(analyse(horn, frequency_hz, method, level));
+    estimates = estimates || has_estimate(records.back());
+    warnings.add(horn_warnings(horn, frequency_hz, {method, length_scale(context.unit)}), ghz);
+  }
+  if (estimates)
+    warnings.add_once("estimated_beamwidth",
+                 "A negative beamwidth is the table method's estimate from a fitted pattern; its magnitude is the "
+                 "estimate.");
+
+  Result result;
+  result.input["method"] = method == DesignMethod::table ? "table" : "pattern";
+  horn_input(result.input, given, context.unit);
+  result.input["frequency_ghz"] = range_input(range);
+  if (level) result.input["level_db"] = *level;
+  result.input["waveguide"] = feed_input(feed, context.unit);
+  const std::span<const Definition> shown(columns.data(), level ? columns.size() : kColumnsWithoutLevel);
+  tabulate<FrequencyRecord>(result, shown, records, context.unit);
+  result.columns[0].decimals = std::max(2, range_decimals(range));
+  result.warnings = warnings.notices("at", " GHz");
+  if (context.plot) result.plot_svg = plot(result, given, range, method, context.unit);
+  return result;
+}
+
+}  // namespace tarniq::request

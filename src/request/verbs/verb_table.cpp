@@ -1,0 +1,201 @@
+// The verbs, their options with help lines and needs, one example each, and what runs each verb.
+#include "request/verbs/verb_table.hpp"
+
+#include <algorithm>
+#include <sstream>
+
+#include "request/verbs/verbs.hpp"
+
+namespace tarniq::request {
+namespace {
+
+constexpr Need required = Need::required;
+
+constexpr OptionDefinition waveguide{"waveguide", "NAME", "standard feed waveguide: WR-90, R100 or WG16 (all in the catalogue)",
+                                     0, required, "waveguide-size from"};
+constexpr OptionDefinition waveguide_size{"waveguide-size", "W,H", "inner width and height of another feed waveguide"};
+constexpr OptionDefinition units{"units", "cm|mm|in", "unit of every length in and out (default cm)"};
+constexpr OptionDefinition format{"format", "table|csv|json", "output format (default table)"};
+constexpr OptionDefinition output{"output", "FILE", "write the results to FILE (default or -: standard output)", 'o'};
+constexpr OptionDefinition level{"level", "DB", "beamwidth level below the maximum, dB; 3 means 3.01 (default 3)"};
+constexpr OptionDefinition aperture{"aperture", "W,H", "aperture width and height (one value: a square aperture)",
+                                    0, required, "from"};
+constexpr OptionDefinition length{"length", "L", "axial length from the waveguide to the aperture", 0, required,
+                                  "from"};
+constexpr OptionDefinition from{"from", "FILE.json", "take the horn from a design's JSON output (tarniq-cli design ... --format json)"};
+constexpr OptionDefinition row{"row", "N", "the row of the --from file to take, from 1 (default 1)", 0,
+                               Need::optional, {}, "from"};
+constexpr OptionDefinition method{"method", "pattern|table",
+                                  "pattern (the pattern-true values, default) or table (the interactive program's)"};
+
+std::vector<VerbDefinition> make_verb_table() {
+  return {
+      {"design",
+       "horns for prescribed beamwidths, one row per phase deviation S",
+       "tarniq-cli design --e-beamwidth 30 --h-beamwidth 20 --frequency 10 --waveguide WR-90 --s 0.1:0.5:0.1",
+       {{"e-beamwidth", "DEG", "E-plane full beamwidth of a rectangular horn, degrees", 0, required, "square"},
+        {"h-beamwidth", "DEG", "H-plane full beamwidth of a rectangular horn, degrees", 0, required, "square"},
+        {"beamwidth", "DEG", "full beamwidth of a square horn, degrees", 0, Need::with_option, {}, "square"},
+        {"square", "", "a square horn on a square waveguide"},
+        {"plane", "e|h|average", "square horn: the plane --beamwidth prescribes (default e)"},
+        level,
+        {"s", "S|START:STOP:STEP",
+         "aperture phase deviation S, wavelengths, of the plane with the larger aperture (table method: the "
+         "narrower beam) (default 0.25)"},
+        method,
+        {"frequency", "GHZ", "design frequency, GHz", 0, required},
+        waveguide, waveguide_size, units, format, output,
+        {"plot", "FILE.svg", "draw gain and dimensions against S into FILE.svg"}},
+       design_verb},
+      {"gain-design",
+       "the optimum-gain horn for a prescribed gain",
+       "tarniq-cli gain-design --gain 20 --frequency 10 --waveguide WR-90",
+       {{"gain", "DBI", "gain of the horn, dBi", 0, required},
+        {"frequency", "GHZ", "design frequency, GHz", 0, required},
+        level, waveguide, waveguide_size, units, format, output,
+        {"plot", "FILE.svg", "draw the horn's gain and beamwidths over its band into FILE.svg"}},
+       gain_design_verb},
+      {"analyze",
+       "gain and beamwidths of a horn over frequency",
+       "tarniq-cli analyze --aperture 11,8 --length 20 --waveguide WR-90 --frequency 8:12:0.5",
+       {aperture, length, from, row,
+        {"frequency", "GHZ|START:STOP:STEP", "frequency or frequency range, GHz", 0, required},
+        {"level", "DB", "add E- and H-plane beamwidth columns at this level, dB (3 means 3.01)"},
+        method,
+        waveguide, waveguide_size, units, format, output,
+        {"plot", "FILE.svg", "draw gain and beamwidths against frequency into FILE.svg"}},
+       analyze_verb},
+      {"pattern",
+       "E- and H-plane pattern cuts of a horn at one frequency",
+       "tarniq-cli pattern --aperture 11,8 --length 20 --waveguide WR-90 --frequency 10 --plot pattern.svg",
+       {aperture, length, from, row,
+        {"frequency", "GHZ", "frequency, GHz", 0, required},
+        {"angles", "START:STOP:STEP", "angles off boresight, degrees, -180 to 180 (default -90:90:0.5)"},
+        waveguide, waveguide_size, units, format, output,
+        {"plot", "FILE.svg", "draw both cuts against angle into FILE.svg"},
+        {"polar", "", "draw the plot on polar axes"}},
+       pattern_verb},
+      {"waveguides",
+       "the standard waveguides, or those whose band holds a frequency",
+       "tarniq-cli waveguides --frequency 10",
+       {{"frequency", "GHZ", "keep the waveguides whose band holds this frequency, GHz"},
+        {"units", "cm|mm|in", "unit of the sizes (default in)"},
+        format, output},
+       waveguides_verb},
+  };
+}
+
+std::vector<std::string_view> words(std::string_view text) {
+  std::vector<std::string_view> all;
+  while (!text.empty()) {
+    const std::size_t blank = text.find(' ');
+    all.push_back(text.substr(0, blank));
+    if (blank == std::string_view::npos) break;
+    text.remove_prefix(blank + 1);
+  }
+  return all;
+}
+
+std::string dashed(std::string_view name) { return "--" + std::string(name); }
+
+// "--waveguide-size", "--waveguide-size or --from"
+std::string either(const std::vector<std::string_view>& names) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) text += (i == 0 ? "" : " or ") + dashed(names[i]);
+  return text;
+}
+
+// Edits (insertions, deletions, substitutions) between two names.
+std::size_t edit_distance(std::string_view a, std::string_view b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+}  // namespace
+
+std::span<const VerbDefinition> verb_table() {
+  static const std::vector<VerbDefinition> definitions = make_verb_table();
+  return definitions;
+}
+
+const VerbDefinition* find_verb(std::string_view name) {
+  for (const auto& verb : verb_table())
+    if (verb.name == name) return &verb;
+  return nullptr;
+}
+
+const OptionDefinition* find_option(const VerbDefinition& verb, std::string_view name) {
+  for (const auto& option : verb.options)
+    if (option.name == name) return &option;
+  return nullptr;
+}
+
+std::string verb_names() {
+  std::string names;
+  for (const auto& verb : verb_table()) names += (names.empty() ? "" : ", ") + std::string(verb.name);
+  return names;
+}
+
+std::string help_line(const VerbDefinition& verb, const OptionDefinition& option) {
+  std::string line{option.help};
+  std::vector<std::string_view> stand_ins = words(option.unless);
+  std::erase_if(stand_ins, [&](std::string_view name) { return find_option(verb, name) == nullptr; });
+  switch (option.need) {
+    case Need::required:
+      line += stand_ins.empty() ? " (required)" : " (required unless " + either(stand_ins) + ")";
+      break;
+    case Need::with_option: line += " (required with " + dashed(option.with) + ")"; break;
+    case Need::optional:
+      if (!option.with.empty()) line += " (with " + dashed(option.with) + ")";
+      break;
+  }
+  return line;
+}
+
+std::vector<std::string> missing_options(const VerbDefinition& verb, const Options& options) {
+  const auto given = [&](std::string_view name) {
+    const auto found = options.find(name);
+    return found != options.end() && found->second != "false";
+  };
+  std::vector<std::string> missing;
+  for (const auto& option : verb.options) {
+    if (given(option.name)) continue;
+    if (option.need == Need::required) {
+      std::vector<std::string_view> stand_ins = words(option.unless);
+      std::erase_if(stand_ins, [&](std::string_view name) { return find_option(verb, name) == nullptr; });
+      if (std::none_of(stand_ins.begin(), stand_ins.end(), given))
+        missing.push_back(dashed(option.name) + (stand_ins.empty() ? "" : " (or " + either(stand_ins) + ")"));
+    } else if (option.need == Need::with_option && given(option.with)) {
+      missing.push_back(dashed(option.name));
+    }
+  }
+  return missing;
+}
+
+std::string nearest_name(std::string_view given, const std::vector<std::string_view>& known) {
+  std::string_view best;
+  std::size_t best_distance = 0;
+  for (const std::string_view name : known) {
+    const std::size_t distance = edit_distance(given, name);
+    if (best.empty() || distance < best_distance) {
+      best = name;
+      best_distance = distance;
+    }
+  }
+  // A slip of a letter or two; a third of a long name.
+  const std::size_t allowed = std::max<std::size_t>(2, given.size() / 3);
+  if (best.empty() || best_distance == 0 || best_distance > allowed) return {};
+  return std::string(best);
+}
+
+}  // namespace tarniq::request

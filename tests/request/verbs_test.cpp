@@ -1,0 +1,320 @@
+// Each verb through the request layer, in each format, against the library's own numbers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <optional>
+
+#include "support/readers.hpp"
+#include "request/output/number_text.hpp"
+#include "request/request.hpp"
+#include "tarniq/tarniq.hpp"
+
+namespace tarniq::request {
+namespace {
+
+using Rows = std::vector<std::map<std::string, std::optional<double>>>;
+
+const Waveguide wr90 = find_waveguide("WR-90");
+
+Outcome run(std::string_view verb, Options options) {
+  const Outcome outcome = run_request(verb, options);
+  EXPECT_EQ(outcome.status, Status::ok) << outcome.error;
+  return outcome;
+}
+
+// The numeric cells of a result as written in CSV or JSON and read back.
+Rows read_back(const Result& result, Format format) {
+  Rows rows;
+  if (format == Format::csv) {
+    const auto records = testing::read_csv(format_csv(result));
+    for (std::size_t r = 1; r < records.size(); ++r) {
+      auto& row = rows.emplace_back();
+      for (std::size_t c = 0; c < records[0].size(); ++c) {
+        if (records[0][c] == "s_plane") continue;  // the one text column
+        row[records[0][c]] = records[r][c].empty() ? std::nullopt : std::optional<double>(std::stod(records[r][c]));
+      }
+    }
+  } else {
+    const auto json = nlohmann::json::parse(format_json(result));
+    for (const auto& object : json["rows"]) {
+      auto& row = rows.emplace_back();
+      for (const auto& [key, value] : object.items())
+        if (!value.is_string()) row[key] = value.is_null() ? std::nullopt : std::optional<double>(value.get<double>());
+    }
+  }
+  return rows;
+}
+
+void expect_same(const std::optional<double>& written, const std::optional<double>& library, const std::string& what) {
+  ASSERT_EQ(written.has_value(), library.has_value()) << what;
+  if (written) {
+    EXPECT_DOUBLE_EQ(*written, *library) << what;
+  }
+}
+
+// Every design row is the library's design at that S, in centimetres.
+TEST(Verbs, DesignRowsAreTheLibrarysDesigns) {
+  const Outcome outcome = run("design", {{"e-beamwidth", "30"}, {"h-beamwidth", "20"}, {"frequency", "10"},
+                                         {"waveguide", "WR-90"}, {"s", "0.1:0.3:0.1"}});
+  for (const Format format : {Format::csv, Format::json}) {
+    const Rows rows = read_back(outcome.result, format);
+    ASSERT_EQ(rows.size(), 3u);
+    for (const auto& row : rows) {
+      const double s = *row.at("s");
+      const HornDesign design = design_rectangular({30.0, 20.0, half_power_db, s, 10e9, wr90});
+      const Beamwidths widths = beamwidths(design.horn, 10e9, half_power_db);
+      expect_same(row.at("aperture_width_cm"), design.horn.aperture_width * 100.0, "width");
+      expect_same(row.at("aperture_height_cm"), design.horn.aperture_height * 100.0, "height");
+      expect_same(row.at("h_slant_radius_cm"), design.horn.h_slant_radius * 100.0, "RH");
+      expect_same(row.at("e_slant_radius_cm"), design.horn.e_slant_radius * 100.0, "RE");
+      expect_same(row.at("axial_length_cm"), design.axial_length * 100.0, "length");
+      expect_same(row.at("gain_dbi"), gain_dbi(design.horn, 10e9), "gain");
+      expect_same(row.at("e_beamwidth_deg"), widths.e_plane, "E beamwidth");
+      expect_same(row.at("h_beamwidth_deg"), widths.h_plane, "H beamwidth");
+      EXPECT_NEAR(*row.at("e_beamwidth_deg"), 30.0, 0.01);
+    }
+  }
+}
+
+// The table method in inches gives the interactive program's numbers.
+TEST(Verbs, SquareTableDesignInInchesAsTheInteractiveProgram) {
+  const Outcome outcome = run("design", {{"square", ""}, {"beamwidth", "20"}, {"frequency", "10"},
+                                         {"waveguide-size", "0.9,0.9"}, {"units", "in"}, {"method", "table"}});
+  EXPECT_EQ(format_table(outcome.result).substr(0, format_table(outcome.result).find('\n', 0) + 1),
+            "    s  s_plane  aperture_width_in  aperture_height_in  h_slant_radius_in  e_slant_radius_in"
+            "  axial_length_in  gain_dbi  e_beamwidth_deg  h_beamwidth_deg\n");
+  const Rows rows = read_back(outcome.result, Format::json);
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(fixed_text(*rows[0].at("aperture_width_in"), 3), "3.161");
+  EXPECT_EQ(fixed_text(*rows[0].at("h_slant_radius_in"), 3), "4.234");
+  EXPECT_EQ(fixed_text(*rows[0].at("axial_length_in"), 3), "2.810");
+}
+
+TEST(Verbs, GainDesignAddsTheSideWalls) {
+  const Outcome outcome = run("gain-design", {{"gain", "20"}, {"frequency", "10"}, {"waveguide", "WR-90"},
+                                              {"units", "mm"}, {"format", "csv"}});
+  const HornDesign design = design_for_gain(20.0, 10e9, wr90);
+  for (const Format format : {Format::csv, Format::json}) {
+    const Rows rows = read_back(outcome.result, format);
+    ASSERT_EQ(rows.size(), 1u);
+    expect_same(rows[0].at("aperture_width_mm"), design.horn.aperture_width * 1000.0, "width");
+    expect_same(rows[0].at("h_flare_length_mm"), side_wall_length(design.horn, Plane::h) * 1000.0, "H wall");
+    expect_same(rows[0].at("e_flare_length_mm"), side_wall_length(design.horn, Plane::e) * 1000.0, "E wall");
+    EXPECT_NEAR(*rows[0].at("gain_dbi"), 20.0, 0.01);
+  }
+}
+
+TEST(Verbs, AnalyzeRowsAreGainAndBeamwidthsAtEachFrequency) {
+  const Horn horn = make_horn(0.11, 0.08, 0.20, wr90);
+  for (const char* method : {"pattern", "table"}) {
+    const Outcome outcome = run("analyze", {{"aperture", "11,8"}, {"length", "20"}, {"waveguide", "WR-90"},
+                                            {"frequency", "8:12:1"}, {"method", method}});
+    for (const Format format : {Format::csv, Format::json}) {
+      const Rows rows = read_back(outcome.result, format);
+      ASSERT_EQ(rows.size(), 5u);
+      for (const auto& row : rows) {
+        const double f = *row.at("frequency_ghz") * 1e9;
+        const bool table = std::string(method) == "table";
+        const auto width = [&](Plane plane, double level) {
+          return table ? table_beamwidth(horn, f, plane, level) : beamwidth(horn, f, plane, level);
+        };
+        expect_same(row.at("gain_dbi"), gain_dbi(horn, f), "gain");
+        expect_same(row.at("e_3db_deg"), width(Plane::e, half_power_db), "E 3 dB");
+        expect_same(row.at("h_3db_deg"), width(Plane::h, half_power_db), "H 3 dB");
+        expect_same(row.at("e_10db_deg"), width(Plane::e, 10.0), "E 10 dB");
+        expect_same(row.at("h_10db_deg"), width(Plane::h, 10.0), "H 10 dB");
+      }
+    }
+  }
+}
+
+// Pattern rows are the library's cuts; the null at ±180° is no value.
+TEST(Verbs, PatternRowsAreTheCuts) {
+  const Horn horn = make_horn(0.11, 0.08, 0.20, wr90);
+  const Outcome outcome = run("pattern", {{"aperture", "11,8"}, {"length", "20"}, {"waveguide", "WR-90"},
+                                          {"frequency", "10"}, {"angles", "-180:180:45"}});
+  const std::vector<double> angles{-180, -135, -90, -45, 0, 45, 90, 135, 180};
+  const PatternCuts cuts = pattern_cuts(horn, 10e9, angles);
+  for (const Format format : {Format::csv, Format::json}) {
+    const Rows rows = read_back(outcome.result, format);
+    ASSERT_EQ(rows.size(), angles.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      const auto value = [](double level) { return std::isfinite(level) ? std::optional(level) : std::nullopt; };
+      expect_same(rows[i].at("angle_deg"), angles[i], "angle");
+      expect_same(rows[i].at("e_plane_dbi"), value(cuts.e_plane_dbi[i]), "E");
+      expect_same(rows[i].at("h_plane_dbi"), value(cuts.h_plane_dbi[i]), "H");
+    }
+  }
+  EXPECT_EQ(outcome.result.warnings.at(0).code, "wide_angle");
+}
+
+TEST(Verbs, WaveguidesListTheCatalogueInInchesUnlessAsked) {
+  const Outcome all = run("waveguides", {});
+  EXPECT_EQ(all.result.rows.size(), standard_waveguides().size());
+  EXPECT_EQ(all.result.columns[1].name, "width_in");
+  // Sizes published in inches come back as those decimals, not 0.7499999999999999.
+  for (const auto& record : testing::read_csv(format_csv(all.result)))
+    for (std::size_t c = 1; c <= 2; ++c)
+      EXPECT_LE(record[c].size() - std::min(record[c].size(), record[c].find('.')), 5u) << record[c];
+  const Outcome x_band = run("waveguides", {{"frequency", "10"}, {"units", "mm"}, {"format", "json"}});
+  const auto json = nlohmann::json::parse(format_json(x_band.result));
+  const auto expected = waveguides_for_frequency(10e9);
+  ASSERT_EQ(json["rows"].size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(json["rows"][i]["name"], expected[i].name);
+    EXPECT_DOUBLE_EQ(json["rows"][i]["width_mm"].get<double>(), expected[i].width * 1000.0);
+    EXPECT_DOUBLE_EQ(json["rows"][i]["te10_cutoff_ghz"].get<double>(), te10_cutoff(expected[i]) / 1e9);
+  }
+}
+
+// One horn given in each unit: the same horn in, its lengths out in that unit.
+TEST(Verbs, UnitsConvertEveryLengthInAndOut) {
+  const struct {
+    const char* unit;
+    double per_metre;
+    const char* guide;
+  } units[] = {{"cm", 100.0, "2.286,1.016"}, {"mm", 1000.0, "22.86,10.16"}, {"in", 1.0 / 0.0254, "0.9,0.4"}};
+  std::optional<double> reference_width;
+  for (const auto& u : units) {
+    const Outcome outcome = run("design", {{"e-beamwidth", "30"}, {"h-beamwidth", "20"}, {"frequency", "10"},
+                                           {"waveguide-size", u.guide}, {"units", u.unit}, {"format", "json"}});
+    const auto json = nlohmann::json::parse(format_json(outcome.result));
+    const std::string suffix = std::string("_") + u.unit;
+    EXPECT_EQ(json["units"], u.unit);
+    EXPECT_NEAR(json["input"]["waveguide"]["width" + suffix].get<double>() / u.per_metre, 0.02286, 1e-12);
+    const double width_m = json["rows"][0]["aperture_width" + suffix].get<double>() / u.per_metre;
+    if (!reference_width) reference_width = width_m;
+    EXPECT_NEAR(width_m, *reference_width, 1e-9) << u.unit;
+  }
+}
+
+// A table's cells are the CSV's numbers rounded to the column's decimals,
+// right-aligned under the column names.
+TEST(Verbs, TablesAlignTheCsvNumbers) {
+  const Outcome outcome = run("analyze", {{"aperture", "11,8"}, {"length", "20"}, {"waveguide", "WR-90"},
+                                          {"frequency", "8:12:0.5"}});
+  const Result& result = outcome.result;
+  const std::string table = format_table(result);
+  std::vector<std::string> lines;
+  for (std::size_t from = 0; from < table.size();) {
+    const std::size_t end = table.find('\n', from);
+    lines.push_back(table.substr(from, end - from));
+    from = end + 1;
+  }
+  ASSERT_GE(lines.size(), result.rows.size() + 1);
+  for (std::size_t r = 0; r < result.rows.size(); ++r) {
+    std::size_t end = 0;
+    for (std::size_t c = 0; c < result.columns.size(); ++c) {
+      end = lines[0].find(result.columns[c].name, end) + result.columns[c].name.size();
+      const std::string expected = fixed_text(std::get<double>(result.rows[r][c]), result.columns[c].decimals);
+      EXPECT_EQ(lines[r + 1].substr(end - expected.size(), expected.size()), expected) << r << " " << c;
+    }
+  }
+}
+
+// Each class of mistake, with its status, message and the option it names.
+TEST(Verbs, ErrorsNameTheOptionAndValue) {
+  const Options horn{{"aperture", "11,8"}, {"length", "20"}, {"waveguide", "WR-90"}, {"frequency", "10"}};
+  const auto with = [&](Options extra) {
+    Options all = horn;
+    for (auto& [key, value] : extra) all[key] = value;
+    return all;
+  };
+  const Options rectangular{{"e-beamwidth", "30"}, {"h-beamwidth", "20"}, {"frequency", "10"}, {"waveguide", "WR-90"}};
+  const auto design = [&](Options extra) {
+    Options all = rectangular;
+    for (auto& [key, value] : extra) all[key] = value;
+    return all;
+  };
+  const struct {
+    const char* verb;
+    Options options;
+    Status status;
+    const char* option;
+    const char* message;
+  } cases[] = {
+      {"bogus", {}, Status::usage, "", "unknown verb \"bogus\" (design, gain-design, analyze, pattern, waveguides)"},
+      {"analyse", {}, Status::usage, "",
+       "unknown verb \"analyse\" (design, gain-design, analyze, pattern, waveguides); did you mean analyze?"},
+      {"pattern", with({{"frob", "1"}}), Status::usage, "frob", "unknown option \"--frob\" for pattern; did you mean --from?"},
+      {"pattern", with({{"frequncy", "1"}}), Status::usage, "frequncy",
+       "unknown option \"--frequncy\" for pattern; did you mean --frequency?"},
+      {"pattern", with({{"xyzzy", "1"}}), Status::usage, "xyzzy", "unknown option \"--xyzzy\" for pattern"},
+      {"pattern", with({{"frequency", "inf"}}), Status::usage, "frequency", "--frequency \"inf\" is not a finite number"},
+      {"pattern", with({{"length", "-20"}}), Status::usage, "length", "--length \"-20\" is not positive"},
+      {"pattern", with({{"frequency", "8:12:1"}}), Status::usage, "frequency",
+       "--frequency \"8:12:1\" is a range; this verb takes one frequency"},
+      {"pattern", with({{"angles", "-200:0:10"}}), Status::usage, "angles",
+       "--angles \"-200:0:10\" leaves -180 to 180 degrees"},
+      {"pattern", with({{"polar", ""}}), Status::usage, "polar", "--polar needs --plot FILE.svg"},
+      {"pattern", with({{"plot", "cut.png"}}), Status::usage, "plot",
+       "--plot \"cut.png\" does not end in .svg: plots are SVG drawings"},
+      {"pattern", {{"frequency", "10"}}, Status::usage, "aperture",
+       "missing --aperture (or --from), --length (or --from) and --waveguide (or --waveguide-size or --from)"},
+      {"analyze", with({{"frequency", "0:12:1"}}), Status::usage, "frequency",
+       "--frequency \"0:12:1\" is not positive throughout"},
+      {"analyze", with({{"frequency", "1:2:1e-6"}}), Status::usage, "frequency",
+       "--frequency \"1:2:1e-6\" gives 1000001 rows, more than 100000"},
+      {"analyze", with({{"units", "ft"}}), Status::usage, "units", "--units \"ft\" is not one of cm, mm, in"},
+      {"analyze", with({{"waveguide", "WR-91"}}), Status::usage, "waveguide",
+       "--waveguide \"WR-91\" is not a standard waveguide (WR-2300 to WR-10, R3 to R900, WG00 to WG27); "
+       "tarniq-cli waveguides lists them"},
+      {"analyze", with({{"waveguide-size", "1,1"}}), Status::usage, "waveguide-size",
+       "give --waveguide or --waveguide-size, not both"},
+      {"analyze", with({{"row", "2"}}), Status::usage, "row", "--row needs --from"},
+      {"analyze", with({{"from", "d.json"}}), Status::usage, "aperture", "--aperture and --from both name the horn; give one"},
+      {"analyze", with({{"aperture", "2,8"}}), Status::no_solution, "",
+       "aperture width 2 cm is not larger than the waveguide width 2.286 cm"},
+      {"design", {{"beamwidth", "20"}, {"frequency", "10"}, {"waveguide", "WR-90"}}, Status::usage, "beamwidth",
+       "--beamwidth needs --square"},
+      {"design", {{"frequency", "10"}}, Status::usage, "e-beamwidth",
+       "missing --e-beamwidth (or --square), --h-beamwidth (or --square) and --waveguide (or --waveguide-size)"},
+      {"design", {{"square", ""}, {"frequency", "10"}, {"waveguide", "WR-90"}}, Status::usage, "beamwidth",
+       "missing --beamwidth"},
+      {"design", {{"square", ""}, {"beamwidth", "20"}, {"frequency", "10"}, {"waveguide", "WR-90"}}, Status::usage,
+       "waveguide", "--square needs a square waveguide; WR-90 is 2.286 × 1.016 cm"},
+      {"design", design({{"e-beamwidth", "190"}}), Status::usage, "e-beamwidth",
+       "--e-beamwidth \"190\" is not between 0 and 180 degrees"},
+      {"design", design({{"method", "table"}, {"level", "4"}}), Status::usage, "level",
+       "--level \"4\" is not 0.5, 1, 2, 3 or 10, the levels of --method table"},
+  };
+  for (const auto& c : cases) {
+    const Outcome outcome = run_request(c.verb, c.options);
+    EXPECT_EQ(outcome.status, c.status) << c.message;
+    EXPECT_EQ(outcome.error, c.message);
+    EXPECT_EQ(outcome.option, c.option) << c.message;
+  }
+}
+
+// Rows without a design are left out with a warning naming their S; with no
+// row left, or no horn for the gain, the request has no solution.
+TEST(Verbs, RequestsWithoutASolution) {
+  const Options wide{{"e-beamwidth", "60"}, {"h-beamwidth", "50"}, {"frequency", "10"}, {"waveguide", "WR-90"},
+                     {"s", "0.3:0.5:0.1"}};
+  const Outcome partial = run("design", wide);
+  ASSERT_EQ(partial.result.rows.size(), 1u);
+  EXPECT_EQ(std::get<double>(partial.result.rows[0][0]), 0.3);
+  const auto json = nlohmann::json::parse(format_json(partial.result));
+  EXPECT_EQ(json["warnings"].back()["code"], "no_design");
+  EXPECT_EQ(json["warnings"].back()["message"].get<std::string>().rfind("No design at S = 0.4, 0.5, rows left out: ", 0), 0u);
+
+  Options none = wide;
+  none["s"] = "0.4:0.5:0.1";
+  const struct {
+    const char* verb;
+    Options options;
+    const char* starts;
+  } cases[] = {
+      {"design", none, "no design at S = 0.4, 0.5: "},
+      {"gain-design", {{"gain", "5"}, {"frequency", "10"}, {"waveguide", "WR-90"}}, ""},
+  };
+  for (const auto& c : cases) {
+    const Outcome outcome = run_request(c.verb, c.options);
+    EXPECT_EQ(outcome.status, Status::no_solution) << c.verb;
+    EXPECT_EQ(outcome.error.rfind(c.starts, 0), 0u) << outcome.error;
+  }
+}
+
+}  // namespace
+}  // namespace tarniq::request

@@ -20,7 +20,7 @@ WEB_DIR      := build-web
 
 CONFIGURE     = cmake -S . -DTARNIQ_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
-BUILD_PACKAGES := cmake make g++ libgtest-dev libcli11-dev nlohmann-json3-dev
+BUILD_PACKAGES := cmake make g++ pkg-config libgtest-dev libcli11-dev nlohmann-json3-dev libdragonbox-dev
 BENCH_PACKAGES := libbenchmark-dev time valgrind
 FUZZ_PACKAGES  := clang libclang-rt-14-dev
 WEB_PACKAGES   := emscripten node-acorn nodejs chromium

@@ -1,6 +1,13 @@
 // The three output formats of one result: whole texts compared, CSV and JSON read back.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <vector>
+
 #include <limits>
 
 #include "support/readers.hpp"
@@ -76,6 +83,35 @@ TEST(NumberText, NoNegativeZeroAndShortestRoundTrip) {
       {short_text(15.0, 4), "15"},      {fixed_text(2.5, 0), "2"},         {short_text(-0.00001, 3), "0"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.text, c.expected);
+}
+
+// The exact text is the standard library's shortest to_chars, character for
+// character, whatever writes it: every binary exponent, random bit patterns
+// (fixed seed), short decimals, integers and the boundaries where fixed and
+// scientific notation trade places.
+TEST(NumberText, ExactTextIsTheStandardShortestForm) {
+  const auto standard = [](double value) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, value == 0.0 ? 0.0 : value).ptr);
+  };
+  std::vector<double> values = {5e-324, 2.2250738585072014e-308, 1.7976931348623157e308, 1e23, 9.5e21,
+                                1e21, 1e22, 123456789012345680.0, 0.3, 1e-5, 1e-4, 1e-7, 100000.0,
+                                1234567.0, 1e15, 1e16, 0.001, -0.001, 99.99999999999999};
+  for (int power = -20; power <= 22; ++power) {
+    values.push_back(std::pow(10.0, power));
+    values.push_back(1.5 * std::pow(10.0, power));
+    values.push_back(-123.0 * std::pow(10.0, power));
+  }
+  std::mt19937_64 random(20261207);
+  for (int i = 0; i < 300000; ++i) {
+    const std::uint64_t bits = random();
+    double value = 0.0;
+    std::memcpy(&value, &bits, sizeof value);
+    if (std::isfinite(value)) values.push_back(value);
+    values.push_back(static_cast<double>(static_cast<std::int64_t>(bits % 2000001) - 1000000) / 1000.0);
+    values.push_back(std::ldexp(static_cast<double>(bits >> 11), static_cast<int>(bits % 200) - 100));
+  }
+  for (const double value : values) ASSERT_EQ(exact_text(value), standard(value)) << value;
 }
 
 }  // namespace

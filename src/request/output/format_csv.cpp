@@ -5,35 +5,39 @@
 namespace tarniq::request {
 namespace {
 
-std::string field(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
+void append_field(std::string& out, const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) {
+    out += text;
+    return;
   }
-  return quoted + '"';
+  out += '"';
+  for (const char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
 }
 
-std::string cell_text(const Cell& cell) {
-  if (const auto* number = std::get_if<double>(&cell)) return exact_text(*number);
-  if (const auto* text = std::get_if<std::string>(&cell)) return field(*text);
-  return {};
+void append_cell(std::string& out, const Cell& cell) {
+  if (const auto* number = std::get_if<double>(&cell)) append_exact_text(out, *number);
+  if (const auto* text = std::get_if<std::string>(&cell)) append_field(out, *text);
 }
 
 }  // namespace
 
 std::string format_csv(const Result& result) {
+  constexpr std::size_t kTypicalCell = 20;  // a full-precision number and its comma
   std::string out;
+  out.reserve((result.rows.size() + 1) * (result.columns.size() * kTypicalCell + 2));
   for (std::size_t c = 0; c < result.columns.size(); ++c) {
     if (c > 0) out += ',';
-    out += field(result.columns[c].name);
+    append_field(out, result.columns[c].name);
   }
   out += "\r\n";
   for (const auto& row : result.rows) {
     for (std::size_t c = 0; c < row.size(); ++c) {
       if (c > 0) out += ',';
-      out += cell_text(row[c]);
+      append_cell(out, row[c]);
     }
     out += "\r\n";
   }

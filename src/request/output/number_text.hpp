@@ -9,6 +9,10 @@ namespace tarniq::request {
 // "1e-05"); never "-0".
 std::string exact_text(double value);
 
+// The same text appended to `out`, without a string of its own: the CSV and
+// JSON writers call it once per cell.
+void append_exact_text(std::string& out, double value);
+
 // Fixed decimals, rounded half to even on the binary value; never "-0.00".
 std::string fixed_text(double value, int decimals);
 

@@ -1,8 +1,12 @@
 // Ranges START:STOP:STEP: scanning, counting and listing their values.
 #include "request/parse/range.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
 
 namespace tarniq::request {
 namespace {
@@ -27,6 +31,45 @@ double clean(double value, double step) {
   double rounded = value;
   std::from_chars(text, written.ptr, rounded);
   return std::fabs(rounded - value) <= std::fabs(step) * 1e-6 ? rounded : value;
+}
+
+// A range whose start and step are decimals of a few places, as integers
+// over 10^places: its values are decimals of those places, computed exactly
+// in integers, which is what clean() finds by printing and reading back, at
+// a small part of the cost.
+struct DecimalGrid {
+  std::int64_t start = 0;
+  std::int64_t step = 0;
+  double scale = 1.0;  // 10^places
+};
+
+constexpr int kGridPlaces = 6;
+constexpr double kLargestGridValue = 1e11;  // 11 digits: inside clean()'s 12
+
+std::optional<DecimalGrid> decimal_grid(const Range& range) {
+  double scale = 1.0;
+  for (int places = 0; places <= kGridPlaces; ++places, scale *= 10.0) {
+    const double a = std::round(range.start * scale);
+    const double b = std::round(range.step * scale);
+    if (std::fabs(a) < kLargestGridValue && std::fabs(b) < kLargestGridValue && a / scale == range.start &&
+        b / scale == range.step)
+      return DecimalGrid{static_cast<std::int64_t>(a), static_cast<std::int64_t>(b), scale};
+  }
+  return std::nullopt;
+}
+
+// clean(start + i·step) through the grid: the decimal when the value lies
+// well within half a unit of its 12th digit from it (so that printing to
+// 12 digits gives that decimal), else clean() itself.
+double grid_value(const DecimalGrid& grid, const Range& range, std::size_t i) {
+  const double value = range.start + static_cast<double>(i) * range.step;
+  const std::int64_t numerator = grid.start + static_cast<std::int64_t>(i) * grid.step;
+  if (std::abs(numerator) >= static_cast<std::int64_t>(kLargestGridValue)) return clean(value, range.step);
+  const double decimal = static_cast<double>(numerator) / grid.scale;
+  // A unit of the 12th digit is at least 1e-12 of the magnitude.
+  const double magnitude = std::max(std::fabs(value), std::fabs(decimal));
+  if (!(std::fabs(value - decimal) <= 0.25e-12 * magnitude)) return clean(value, range.step);
+  return std::fabs(decimal - value) <= std::fabs(range.step) * 1e-6 ? decimal : value;
 }
 
 int decimals_of(double value) {
@@ -89,8 +132,9 @@ std::vector<double> range_values(const Range& range) {
   if (!(count >= 1.0)) return values;
   const auto n = static_cast<std::size_t>(count);
   values.reserve(n);
+  const std::optional<DecimalGrid> grid = decimal_grid(range);
   for (std::size_t i = 0; i < n; ++i)
-    values.push_back(clean(range.start + static_cast<double>(i) * range.step, range.step));
+    values.push_back(grid ? grid_value(*grid, range, i) : clean(range.start + static_cast<double>(i) * range.step, range.step));
   // The last value stands for STOP when it lies within the grid tolerance.
   if (n > 1 && std::fabs(values.back() - range.stop) <= std::fabs(range.step) * grid_tolerance)
     values.back() = range.stop;

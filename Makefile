@@ -22,7 +22,7 @@ CONFIGURE     = cmake -S . -DTARNIQ_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
 BUILD_PACKAGES := cmake make g++ pkg-config libgtest-dev libcli11-dev nlohmann-json3-dev libdragonbox-dev
 BENCH_PACKAGES := libbenchmark-dev time valgrind
-FUZZ_PACKAGES  := clang libclang-rt-14-dev
+FUZZ_PACKAGES  := clang libclang-rt-dev
 WEB_PACKAGES   := emscripten node-acorn nodejs chromium
 
 # Emscripten's tools find Debian's node-acorn through NODE_PATH.

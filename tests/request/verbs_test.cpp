@@ -1,11 +1,14 @@
 // Each verb through the request layer, in each format, against the library's own numbers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <map>
 #include <optional>
 
 #include "support/readers.hpp"
+#include "support/svg_check.hpp"
 #include "request/output/number_text.hpp"
 #include "request/request.hpp"
 #include "tarniq/tarniq.hpp"
@@ -211,6 +214,31 @@ TEST(Verbs, TablesAlignTheCsvNumbers) {
       EXPECT_EQ(lines[r + 1].substr(end - expected.size(), expected.size()), expected) << r << " " << c;
     }
   }
+}
+
+// Each design plot draws gain, the quantity S is chosen by: against S for a
+// design, over the band for a gain design, whose points are the analyze
+// verb's for the same horn.
+TEST(Verbs, DesignPlotsDrawGain) {
+  const auto series_of = [](const Result& result) {
+    std::vector<std::string> names;
+    for (const auto* line : testing::read_xml(result.plot_svg).all("polyline")) names.push_back(line->attributes.at("data-series"));
+    return names;
+  };
+  const Outcome design = run("design", {{"e-beamwidth", "30"}, {"h-beamwidth", "20"}, {"frequency", "10"},
+                                        {"waveguide", "WR-90"}, {"s", "0.1:0.3:0.1"}, {"plot", "d.svg"}});
+  EXPECT_EQ(series_of(design.result).front(), "gain");
+  const Outcome gain = run("gain-design", {{"gain", "20"}, {"frequency", "10"}, {"waveguide", "WR-90"}, {"plot", "g.svg"}});
+  EXPECT_EQ(series_of(gain.result), (std::vector<std::string>{"gain", "E plane, 3 dB", "H plane, 3 dB", "E plane, 10 dB",
+                                                               "H plane, 10 dB"}));
+  const testing::XmlElement svg = testing::read_xml(gain.result.plot_svg);
+  const auto areas = svg.all("rect");
+  const auto area = std::find_if(areas.begin(), areas.end(), [](const auto* r) {
+    return r->attributes.count("class") != 0 && r->attributes.at("class") == "plot-area";
+  });
+  ASSERT_NE(area, areas.end());
+  EXPECT_EQ(testing::number(**area, "data-x-min"), 8.0);  // WR-90's band, 8.2 to 12.4 GHz
+  EXPECT_EQ(testing::number(**area, "data-x-max"), 12.5);
 }
 
 // Each class of mistake, with its status, message and the option it names.

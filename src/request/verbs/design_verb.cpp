@@ -127,13 +127,25 @@ std::string plot(const Result& result, const Prescription& p, const VerbContext&
   Chart chart;
   chart.title = (p.square ? "Square horns on " : "Horns on ") + feed_text(p.feed, context.unit) + " at " +
                 frequency_text(p.frequency_hz);
-  chart.subtitle = "Dimensions of " + prescription_text(p) + " against S (" +
+  chart.subtitle = "Gain and dimensions of " + prescription_text(p) + " against S (" +
                    (p.method == DesignMethod::table ? "table" : "pattern") + " method)";
-  chart.x_title = "Phase deviation S of the narrower-beam plane (wavelengths)";
+  chart.x_title = "Aperture phase deviation S of the design's S plane (wavelengths)";
+  const std::size_t s_column = column_index(result, "s");
+  // Gain first: it is what one chooses S by.
+  Panel gain;
+  gain.y_title = "Gain (dBi)";
+  Series gain_series{"gain", {}, {}};
+  const std::size_t gain_column = column_index(result, "gain_dbi");
+  for (const auto& row : result.rows) {
+    gain_series.x.push_back(std::get<double>(row[s_column]));
+    const auto* value = std::get_if<double>(&row[gain_column]);
+    gain_series.y.push_back(value ? std::optional<double>(*value) : std::nullopt);
+  }
+  gain.series.push_back(std::move(gain_series));
+  chart.panels.push_back(std::move(gain));
   Panel panel;
   panel.y_title = "Length (" + std::string(unit_name(context.unit)) + ")";
   panel.y_floor = 0.0;  // lengths from zero, so that their proportions read true
-  const std::size_t s_column = column_index(result, "s");
   const std::string suffix = "_" + std::string(unit_name(context.unit));
   const std::vector<std::pair<std::string, std::string>> curves =
       p.square ? std::vector<std::pair<std::string, std::string>>{{"aperture_width", "aperture side"},

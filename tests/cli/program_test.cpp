@@ -6,6 +6,7 @@
 
 #include "support/readers.hpp"
 #include "run_cli.hpp"
+#include "support/program.hpp"
 #include "support/temp_dir.hpp"
 #include "support/svg_check.hpp"
 #include "tarniq/version.hpp"
@@ -137,6 +138,28 @@ TEST(Program, PatternPlotMapsBackToTheCsv) {
       }
     }
   }
+}
+
+// A warning is said once where a person reads it: on a terminal the table
+// carries it; into a pipe or a file the table has it and standard error too,
+// for the scripts that read only one of them.
+TEST(Program, AWarningIsSaidOnceOnATerminal) {
+  const std::vector<std::string> args = {"analyze", "--aperture", "11,8", "--length", "20", "--waveguide", "WR-90",
+                                         "--frequency", "7"};
+  const std::string warning = "7 GHz is outside the recommended band of WR-90";
+  tarniq::testing::ChildProcess terminal(
+      {.arguments = args, .streams = tarniq::testing::ChildProcess::Streams::Terminal, .program = TARNIQ_CLI_BINARY});
+  const std::string screen = terminal.read_until("12.4 GHz.\r\n");
+  EXPECT_EQ(terminal.wait().status, 0);
+  const auto count = [&](const std::string& text) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(warning); at != std::string::npos; at = text.find(warning, at + 1)) ++n;
+    return n;
+  };
+  EXPECT_EQ(count(screen), 1u) << screen;
+  const auto piped = run_cli(args);
+  EXPECT_EQ(count(piped.out), 1u);
+  EXPECT_EQ(count(piped.err), 1u);
 }
 
 }  // namespace

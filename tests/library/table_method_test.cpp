@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <optional>
 
+#include "tarniq/design.hpp"
+#include "tarniq/errors.hpp"
 #include "tarniq/units.hpp"
 
 namespace tarniq {
@@ -76,6 +78,31 @@ TEST(TableBeamwidth, EstimatedAndMissingWidths) {
                                                Waveguide{0.1 * metres_per_inch, 0.1 * metres_per_inch, ""});
   EXPECT_EQ(table_beamwidth(tiny, 10e9, Plane::e, half_power_db), std::nullopt);
   EXPECT_EQ(table_beamwidth(tiny, 10e9, Plane::h, 10.0), std::nullopt);
+}
+
+// One rule says which levels the table has, the same for its beamwidths and
+// its designs: the level's single-precision value is one of the table's.
+TEST(TableLevels, OneRuleInSinglePrecision) {
+  const Horn horn = make_horn(0.1, 0.08, 0.2, kXBandFeed);
+  const struct {
+    double level;
+    bool tabulated;
+  } cases[] = {
+      {half_power_db, true}, {0.5, true},  {1.0, true},       {2.0, true},        {10.0, true},
+      {10.0000001, true},    {3.0, false}, {3.0100004, false}, {4.0, false},       {20.0, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.level);
+    EXPECT_EQ(is_table_level(c.level), c.tabulated);
+    const RectangularPrescription prescription{30.0, 20.0, c.level, 0.25, 10e9, kXBandFeed};
+    if (c.tabulated) {
+      EXPECT_NO_THROW((void)table_beamwidth(horn, 10e9, Plane::e, c.level));
+      EXPECT_NO_THROW((void)design_rectangular(prescription, {DesignMethod::table}));
+    } else {
+      EXPECT_THROW((void)table_beamwidth(horn, 10e9, Plane::e, c.level), InvalidArgument);
+      EXPECT_THROW((void)design_rectangular(prescription, {DesignMethod::table}), InvalidArgument);
+    }
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <random>
 #include <set>
@@ -149,6 +150,32 @@ TEST(WaveguideCatalogue, EntryOfAFeed) {
   EXPECT_EQ(catalogue_entry(Waveguide{0.02286, 0.01016, "WR90"})->name, "WR-90");
   EXPECT_FALSE(catalogue_entry(Waveguide{0.02286, 0.01016, ""}));
   EXPECT_FALSE(catalogue_entry(Waveguide{0.02286, 0.01016, "my guide"}));
+}
+
+// The lowest mode above TE10: TE20 for a guide twice as wide as high (TE01
+// ties and TE20 is named), TE01 for a tall one, TE11 for a square one (whose
+// TE01 is the fundamental's other polarisation), each at its cutoff.
+TEST(WaveguideModes, LowestHigherMode) {
+  const double c = speed_of_light;
+  const struct {
+    Waveguide guide;
+    std::string_view name;
+    double cutoff;
+  } cases[] = {
+      {{0.02286, 0.01016, ""}, "TE20", c / 0.02286},
+      {{0.02, 0.01, ""}, "TE20", c / 0.02},
+      {{0.02, 0.015, ""}, "TE01", c / 0.03},
+      {{0.02, 0.02, ""}, "TE11", c / 2.0 * std::sqrt(2.0) / 0.02},
+      {{0.02, 0.004, ""}, "TE20", c / 0.02},
+  };
+  for (const auto& k : cases) {
+    const WaveguideMode mode = lowest_higher_mode(k.guide);
+    EXPECT_EQ(mode.name, k.name) << k.guide.width << " by " << k.guide.height;
+    EXPECT_NEAR(mode.cutoff_hz, k.cutoff, 1e-9 * k.cutoff);
+    EXPECT_GT(mode.cutoff_hz, te10_cutoff(k.guide));
+  }
+  EXPECT_TRUE(is_square(Waveguide{0.02, 0.02 * (1.0 + 1e-12), ""}));
+  EXPECT_FALSE(is_square(Waveguide{0.02, 0.0201, ""}));
 }
 
 }  // namespace

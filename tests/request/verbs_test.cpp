@@ -216,6 +216,97 @@ TEST(Verbs, TablesAlignTheCsvNumbers) {
   }
 }
 
+// A design's JSON output names its horn for the analysis verbs (--from,
+// --row): the same numbers as typing the row's dimensions, in any unit; a
+// file that is not a design's output is refused naming the file.
+TEST(Verbs, HornFromADesignsOutput) {
+  const Outcome design = run("design", {{"e-beamwidth", "30"}, {"h-beamwidth", "20"}, {"frequency", "10"},
+                                        {"waveguide", "WR-90"}, {"s", "0.1:0.3:0.1"}, {"units", "mm"},
+                                        {"method", "table"}});
+  const std::map<std::string, std::string> files{{"design.json", format_json(design.result)},
+                                                 {"odd.json", R"({"units": "cm", "rows": [{"x": 1}]})"},
+                                                 {"text.json", "not json"}};
+  Settings settings;
+  settings.read_file = [&](const std::string& path) -> FileText {
+    const auto found = files.find(path);
+    if (found == files.end()) return {std::nullopt, "No such file or directory"};
+    return {found->second, {}};
+  };
+  const Outcome from = run_request("analyze", {{"from", "design.json"}, {"row", "2"}, {"frequency", "9:11:1"}}, settings);
+  ASSERT_EQ(from.status, Status::ok) << from.error;
+  const auto row = nlohmann::json::parse(format_json(design.result))["rows"][1];
+  const Horn horn = make_horn_from_slant_radii(row["aperture_width_mm"].get<double>() / 1000.0,
+                                               row["aperture_height_mm"].get<double>() / 1000.0,
+                                               row["h_slant_radius_mm"].get<double>() / 1000.0,
+                                               row["e_slant_radius_mm"].get<double>() / 1000.0, wr90);
+  const Rows rows = read_back(from.result, Format::json);
+  ASSERT_EQ(rows.size(), 3u);
+  for (const auto& r : rows) EXPECT_DOUBLE_EQ(*r.at("gain_dbi"), gain_dbi(horn, *r.at("frequency_ghz") * 1e9));
+  EXPECT_EQ(from.result.input["from"], "design.json, row 2");
+  EXPECT_DOUBLE_EQ(from.result.input["aperture_width_cm"].get<double>(), row["aperture_width_mm"].get<double>() / 10.0);
+
+  const struct {
+    Options options;
+    const char* option;
+    const char* message;
+  } refused[] = {
+      {{{"from", "missing.json"}}, "from", "cannot read --from \"missing.json\": No such file or directory"},
+      {{{"from", "text.json"}}, "from", "--from \"text.json\" is not JSON from tarniq-cli --format json"},
+      {{{"from", "odd.json"}}, "from", "--from \"odd.json\" names no waveguide under \"input\""},
+      {{{"from", "design.json"}, {"row", "4"}}, "row", "--row 4 is past the 3 rows of \"design.json\""},
+      {{{"from", "design.json"}, {"row", "1.5"}}, "row", "--row \"1.5\" is not a row number"},
+  };
+  for (const auto& r : refused) {
+    Options options = r.options;
+    options["frequency"] = "10";
+    const Outcome outcome = run_request("pattern", options, settings);
+    EXPECT_EQ(outcome.status, Status::usage) << r.message;
+    EXPECT_EQ(outcome.error, r.message);
+    EXPECT_EQ(outcome.option, r.option);
+  }
+}
+
+// analyze --level adds the beamwidths at any level, 3 read as half power,
+// after the fixed 3 and 10 dB columns.
+TEST(Verbs, AnalyzeAtAnyLevel) {
+  const Horn horn = make_horn(0.11, 0.08, 0.2, wr90);
+  for (const auto& [given, level] : std::vector<std::pair<std::string, double>>{{"6", 6.0}, {"3", half_power_db}}) {
+    const Outcome outcome = run("analyze", {{"aperture", "11,8"}, {"length", "20"}, {"waveguide", "WR-90"},
+                                            {"frequency", "10"}, {"level", given}});
+    ASSERT_EQ(outcome.result.columns.size(), 8u);
+    EXPECT_EQ(outcome.result.columns[6].name, "e_level_deg");
+    const Rows rows = read_back(outcome.result, Format::csv);
+    const Beamwidths widths = beamwidths(horn, 10e9, level);
+    expect_same(rows[0].at("e_level_deg"), widths.e_plane, "E at " + given);
+    expect_same(rows[0].at("h_level_deg"), widths.h_plane, "H at " + given);
+    EXPECT_EQ(outcome.result.input["level_db"], level);
+  }
+}
+
+// Repeated warnings merge only when they are the same kind (code and plane):
+// a small height and a small width at one frequency are two warnings; over a
+// range each names how many rows and which, and the JSON lists the rows.
+TEST(Verbs, WarningsMergeByKindAndNameTheirRows) {
+  const Options horn{{"aperture", "3,1.2"}, {"length", "1"}, {"waveguide", "WR-90"}, {"format", "json"}};
+  Options one = horn;
+  one["frequency"] = "8";
+  const Outcome single = run("analyze", one);
+  ASSERT_EQ(single.result.warnings.size(), 3u);
+  EXPECT_EQ(single.result.warnings[1].message,
+            "The aperture height 1.2 cm is 0.3202 wavelength at 8 GHz, under about one wavelength: aperture theory "
+            "is unreliable there.");
+  EXPECT_EQ(single.result.warnings[2].message.rfind("The aperture width 3 cm is 0.8006 wavelength at 8 GHz", 0), 0u);
+  Options range = horn;
+  range["frequency"] = "7:9:0.5";
+  const Outcome swept = run("analyze", range);
+  ASSERT_EQ(swept.result.warnings.size(), 3u);
+  EXPECT_EQ(swept.result.warnings[0].message,
+            "7 GHz is outside the recommended band of WR-90, 8.2 to 12.4 GHz (3 rows alike, at 7 to 8 GHz).");
+  EXPECT_EQ(swept.result.warnings[2].rows, (std::vector<double>{7.0, 7.5, 8.0, 8.5, 9.0}));
+  const auto json = nlohmann::json::parse(format_json(swept.result));
+  EXPECT_EQ(json["warnings"][0]["rows"], nlohmann::json::parse("[7.0, 7.5, 8.0]"));
+}
+
 // Each design plot draws gain, the quantity S is chosen by: against S for a
 // design, over the band for a gain design, whose points are the analyze
 // verb's for the same horn.

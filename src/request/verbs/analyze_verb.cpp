@@ -137,11 +137,12 @@ Result analyze_verb(const VerbContext& context) {
     estimates = estimates || has_estimate(records.back());
     warnings.add(horn_warnings(horn, frequency_hz, {method, length_scale(context.unit)}), ghz);
   }
-  if (distance && distance_m < std::hypot(horn.aperture_width, horn.aperture_height))
+  // The Fresnel approximation holds to 0.02 dB from five aperture diagonals on.
+  if (distance && distance_m < 5.0 * std::hypot(horn.aperture_width, horn.aperture_height))
     warnings.add_once("short_distance",
                       "--distance " + length_text(distance_m, context.unit) +
-                          " is under the aperture's diagonal: the gain at that distance, from the Fresnel approximation, "
-                          "may be off by more than 0.02 dB.");
+                          " is under five aperture diagonals: gain_at_distance_dbi, from the Fresnel approximation, "
+                          "may be off by more than 0.02 dB (about 0.15 dB at one diagonal).");
   if (estimates)
     warnings.add_once("estimated_beamwidth",
                  "A negative beamwidth is the table method's estimate from a fitted pattern; its magnitude is the "

@@ -98,7 +98,7 @@ std::pair<double, double> covered_angles(const TabulatedFeed& feed) {
 
 std::string plot(const std::vector<DishIllumination>& rows, const std::string& feed, const std::string& position) {
   Chart chart;
-  chart.title = "A front-fed dish lit by " + feed;
+  chart.title = "A front-fed dish lit by " + feed;  // "a 3.1 × 2.3 cm horn ..." or "the feed of FILE"
   chart.subtitle = "Efficiencies against f/D, the feed's phase centre " + position;
   chart.x_title = "f/D";
   Panel panel;
@@ -168,7 +168,7 @@ Result dish_verb(const VerbContext& context) {
     horn_input(result.input, given, context.unit);
     result.input["frequency_ghz"] = frequency_hz / hertz_per_gigahertz;
     result.input["waveguide"] = feed_input(given.horn.feed, context.unit);
-    feed_name = horn_text(given, context.unit) + ", at " + frequency_text(frequency_hz);
+    feed_name = "a " + horn_text(given, context.unit) + ", at " + frequency_text(frequency_hz);
   }
   result.input[dishes.by_edge_angle ? "edge_angle_deg" : "f_over_d"] = range_input(dishes.range);
   result.input["offset_" + std::string(unit_name(context.unit))] = from_metres(offset, context.unit);

@@ -27,10 +27,8 @@ FeedDesign designed(const FeedPrescription& p, const LengthScale& lengths) {
   const HornDesign design = design_rectangular(
       {beamwidth, beamwidth, p.edge_taper_db, p.phase_deviation, p.frequency_hz, p.feed}, {DesignMethod::pattern, lengths});
   const double edge = p.edge_angle_deg;
-  FeedDesign feed{design, p.phase_deviation, p.edge_taper_db,
-                  dish_illumination(design.horn, p.frequency_hz, {&edge, 1}).front(),
-                  phase_center(design.horn, p.frequency_hz)};
-  return feed;
+  return {design, p.phase_deviation, p.edge_taper_db, dish_illumination(design.horn, p.frequency_hz, {&edge, 1}).front(),
+          phase_center(design.horn, p.frequency_hz)};
 }
 
 // The searched ranges: S in wavelengths, the edge taper in dB.
@@ -55,12 +53,9 @@ class EfficiencySearch {
     q.phase_deviation = s;
     q.edge_taper_db = taper;
     try {
-      const HornDesign design = design_rectangular(
-          {2.0 * q.edge_angle_deg, 2.0 * q.edge_angle_deg, taper, s, q.frequency_hz, q.feed},
-          {DesignMethod::pattern, lengths_});
-      const double efficiency = dish_illumination(design.horn, q.frequency_hz, {&q.edge_angle_deg, 1}).front().aperture;
-      if (!best_ || efficiency > best_efficiency_) best_ = q, best_efficiency_ = efficiency;
-      return efficiency;
+      const FeedDesign feed = designed(q, lengths_);
+      if (!best_ || feed.dish.aperture > best_->dish.aperture) best_ = feed;
+      return feed.dish.aperture;
     } catch (const NoSolution& e) {
       remember(e.what(), false);
     } catch (const SearchFailed& e) {
@@ -72,21 +67,25 @@ class EfficiencySearch {
   // -efficiency, or 1 (worse than any) where there is no design: for the minimizer.
   double loss(double s, double taper) { return -efficiency(s, taper).value_or(-1.0); }
 
-  const std::optional<FeedPrescription>& best() const { return best_; }
+  const std::optional<FeedDesign>& best() const { return best_; }
+  // Nothing found: the first reason, as the search's.
   [[noreturn]] void fail() const {
-    if (gave_up_) throw SearchFailed(first_reason_);
-    throw NoSolution(first_reason_);
+    const std::string why = "no feed at any S from " + detail::show(kLowestS) + " to " + detail::show(kHighestS) +
+                            " wavelengths tried; first, " + first_reason_;
+    if (gave_up_) throw SearchFailed(why);
+    throw NoSolution(why);
   }
 
  private:
   void remember(const std::string& reason, bool gave_up) {
-    if (first_reason_.empty()) first_reason_ = reason, gave_up_ = gave_up;
+    if (!first_reason_.empty()) return;
+    first_reason_ = reason;
+    gave_up_ = gave_up;
   }
 
   FeedPrescription p_;
   LengthScale lengths_;
-  std::optional<FeedPrescription> best_;
-  double best_efficiency_ = 0.0;
+  std::optional<FeedDesign> best_;
   std::string first_reason_;
   bool gave_up_ = false;
 };
@@ -104,7 +103,10 @@ void search_s(EfficiencySearch& search, double taper) {
   double best_loss = 1.0;
   for (std::size_t i = 0; i < kCoarseS.size(); ++i) {
     const double loss = search.loss(kCoarseS[i], taper);
-    if (loss < best_loss) best = i, best_loss = loss;
+    if (loss < best_loss) {
+      best = i;
+      best_loss = loss;
+    }
   }
   if (best == kCoarseS.size()) return;
   const double low = best == 0 ? kLowestS : kCoarseS[best - 1];
@@ -137,7 +139,7 @@ FeedDesign design_best_feed(const FeedPrescription& prescription, FeedSearch sea
     if (efficiency.best()) search_taper(efficiency, efficiency.best()->phase_deviation);
   }
   if (!efficiency.best()) efficiency.fail();
-  return designed(*efficiency.best(), message_lengths);
+  return *efficiency.best();
 }
 
 }  // namespace tarniq

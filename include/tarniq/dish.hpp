@@ -66,8 +66,9 @@ struct DishIllumination {
   double aperture = 0.0;
 };
 
-// A feed's position: its phase centre (the common one of phase_center, at
-// 10 dB) at the focus, or moved along the axis by offset metres, positive
+// A feed's position: its phase centre at the focus (a horn's common one of
+// phase_center at 10 dB; for a tabulated feed the same fit over its listed
+// angles and phases), or moved along the axis by offset metres, positive
 // toward the dish's vertex. Moving it by δ adds k·δ·cos θ to the phase of
 // the field reaching the dish (geometric optics, first order in δ).
 struct FeedPosition {

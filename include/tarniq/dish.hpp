@@ -78,8 +78,9 @@ struct FeedPosition {
 // The illumination of dishes of the given edge angles (degrees, each within
 // (0, 180)) by the horn at a frequency (hertz): its full far field
 // (far_field), integrated numerically over θ and φ. Throws InvalidArgument
-// for a bad horn or frequency (as far_field), an edge angle outside (0, 180)
-// or an offset that is not finite.
+// for a bad horn or frequency (as far_field), a horn too large to be a feed
+// (a plane's aperture in wavelengths plus four times its phase deviation
+// over 200), an edge angle outside (0, 180) or an offset that is not finite.
 [[nodiscard]] std::vector<DishIllumination> dish_illumination(const Horn& horn, double frequency_hz,
                                                               std::span<const double> edge_angles_deg,
                                                               const FeedPosition& position = {});

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
 
 #include "analysis_domain.hpp"
 #include "beamwidth_search.hpp"
@@ -25,6 +26,10 @@ constexpr double kPi = std::numbers::pi;
 constexpr double kDegree = kPi / 180.0;
 // The level of the phase-centre fit that puts a feed at the focus, dB.
 constexpr double kPhaseCenterLevel = 10.0;
+// The integrals follow the field's lobes over the sphere, about (B + 4s)²
+// evaluations; beyond this B + 4s (a horn a hundred wavelengths and more
+// across, no feed) they would take minutes.
+constexpr double kLargestWiggle = 200.0;
 
 double checked_edge_angle(double edge_angle_deg) {
   if (!(edge_angle_deg > 0.0 && edge_angle_deg < 180.0))
@@ -44,6 +49,21 @@ class HornFeed {
     // Lobes of the field per unit of sin θ, plus its phase's turns: what the
     // quadrature has to follow.
     wiggle_ = std::max(field_.e.size + 4.0 * field_.e.phase_deviation, field_.h.size + 4.0 * field_.h.phase_deviation);
+  }
+
+  // Throws InvalidArgument for a horn too large for the integrals.
+  static void check_size(const Horn& horn, double frequency_hz) {
+    for (const Plane plane : {Plane::e, Plane::h}) {
+      const double lambda = wavelength(frequency_hz);
+      const double size = aperture(horn, plane) / lambda + 4.0 * phase_deviation(horn, plane, frequency_hz);
+      if (!(size <= kLargestWiggle))
+        throw InvalidArgument(detail::show(detail::aperture_name(plane), aperture(horn, plane), "m") + " (" +
+                              detail::short_number(aperture(horn, plane) / lambda) + " wavelengths, phase deviation " +
+                              detail::short_number(phase_deviation(horn, plane, frequency_hz)) +
+                              ") is too large for the dish integrals: a plane's size in wavelengths plus four times "
+                              "its phase deviation may be up to " +
+                              detail::show(kLargestWiggle));
+    }
   }
 
   // k·d of the common phase centre: the shift that moves the phase to it.
@@ -120,6 +140,7 @@ std::vector<DishIllumination> dish_illumination(const Horn& horn, double frequen
                                                 std::span<const double> edge_angles_deg,
                                                 const FeedPosition& position) {
   detail::check_analysis_domain(horn, frequency_hz);
+  HornFeed::check_size(horn, frequency_hz);
   detail::require_finite(position.offset, "feed offset", "m");
   const std::vector<double> edges = checked_edge_angles(edge_angles_deg);
   const HornFeed feed(horn, frequency_hz);

@@ -56,7 +56,7 @@ std::vector<VerbDefinition> make_verb_table() {
         {"plot", "FILE.svg", "draw the horn's gain and beamwidths over its band into FILE.svg"}},
        gain_design_verb},
       {"feed-design",
-       "the horn to feed a dish: both beamwidths at the edge taper equal to the angle the dish subtends",
+       "the horn that feeds a dish: both beamwidths at the edge taper span the dish",
        "tarniq-cli feed-design --f-over-d 0.4 --frequency 10 --waveguide WR-90",
        {{"f-over-d", "F/D", "focal length over diameter of the front-fed dish", 0, required, "edge-angle"},
         {"edge-angle", "DEG", "the dish's half-angle at its focus, degrees, below 90 (instead of --f-over-d)"},

@@ -20,7 +20,7 @@ const RectangularPrescription kTenDb{15.0, 25.0, 10.0, 0.21, 10.0 * kGHz, kXBand
 
 void BM_PatternDesign(benchmark::State& state, const RectangularPrescription& prescription) {
   for (auto _ : state) {
-    auto design = tarniq::design_rectangular(prescription, DesignMethod::pattern);
+    auto design = tarniq::design_rectangular(prescription, {DesignMethod::pattern});
     benchmark::DoNotOptimize(design);
   }
 }
@@ -29,7 +29,7 @@ BENCHMARK_CAPTURE(BM_PatternDesign, ten_db, kTenDb)->Unit(benchmark::kMicrosecon
 
 void BM_TableDesign(benchmark::State& state) {
   for (auto _ : state) {
-    auto design = tarniq::design_rectangular(kHalfPower, DesignMethod::table);
+    auto design = tarniq::design_rectangular(kHalfPower, {DesignMethod::table});
     benchmark::DoNotOptimize(design);
   }
 }

@@ -36,8 +36,14 @@ std::pair<std::string, Options> decode(std::string_view text) {
   return {std::string(lines.front()), options};
 }
 
-// Files a request may name: one design's JSON output, nothing else.
+// Files a request may name: one design's JSON output and one feed pattern
+// file, nothing else.
 FileText read_file(const std::string& path) {
+  if (path == "feed.csv")
+    return {"angle_deg,e_plane_dbi,h_plane_dbi,e_phase_deg,h_phase_deg\r\n"
+            "-60,-9.5,-8,40,35\r\n-30,-2.5,-2,5,4\r\n0,0,0,0,0\r\n30,-2.4,-2.1,5,4\r\n60,-9.4,-8.2,41,34\r\n"
+            "90,-22,-25,120,100\r\n",
+            {}};
   if (path != "design.json") return {std::nullopt, "No such file or directory"};
   return {R"({"verb": "design", "units": "cm", "input": {"waveguide": {"name": "WR-90"}},
              "rows": [{"aperture_width_cm": 10.2, "aperture_height_cm": 5.0, "axial_length_cm": 33.7,

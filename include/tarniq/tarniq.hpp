@@ -1,14 +1,19 @@
-// The whole tarniq library: pyramidal horn geometry, gain, patterns, beamwidths and designs.
+// The whole tarniq library: pyramidal horn geometry, gain, patterns, beamwidths, designs and reflector feeds.
 #pragma once
 
 #include "tarniq/beamwidth.hpp"
 #include "tarniq/design.hpp"
+#include "tarniq/dish.hpp"
 #include "tarniq/errors.hpp"
+#include "tarniq/far_field.hpp"
+#include "tarniq/feed_design.hpp"
 #include "tarniq/fresnel.hpp"
 #include "tarniq/gain.hpp"
+#include "tarniq/gain_at_distance.hpp"
 #include "tarniq/gain_design.hpp"
 #include "tarniq/horn.hpp"
 #include "tarniq/pattern.hpp"
+#include "tarniq/phase_center.hpp"
 #include "tarniq/table_method.hpp"
 #include "tarniq/units.hpp"
 #include "tarniq/version.hpp"

@@ -64,33 +64,38 @@ Phasor uniform_term(const ApertureCut& cut, double u, Phasor rotation) {
   return sum + Phasor{1.0, -1.0} * phasor_pi(u * u / (8.0 * cut.phase_deviation));
 }
 
-// |F(u)|² of the in-phase aperture, normalized to 1 at u = 0.
-double in_phase_power(Taper taper, double u) {
+// F(u) of the in-phase aperture, real, 1 at u = 0; even in u.
+double in_phase_field(Taper taper, double u) {
   const double au = std::fabs(u);
   if (taper == Taper::uniform) {
     if (au == 0.0) return 1.0;
-    const double sinc = cos_sin_pi(au).sin / (kPi * au);
-    return sinc * sinc;
+    return cos_sin_pi(au).sin / (kPi * au);
   }
   // cos(πu)/(1 - 4u²); near u = 1/2 as sin(πd)/(2d·(1 + 2|u|)), d = 1/2 - |u|
   const double d = 0.5 - au;
-  double F = 0.0;
-  if (std::fabs(d) < 0.25)
-    F = d == 0.0 ? kPi / 4.0 : cos_sin_pi(d).sin / (2.0 * d * (1.0 + 2.0 * au));
-  else
-    F = cos_sin_pi(au).cos / (1.0 - 4.0 * au * au);
+  if (std::fabs(d) < 0.25) return d == 0.0 ? kPi / 4.0 : cos_sin_pi(d).sin / (2.0 * d * (1.0 + 2.0 * au));
+  return cos_sin_pi(au).cos / (1.0 - 4.0 * au * au);
+}
+
+// |F(u)|² of the in-phase aperture, normalized to 1 at u = 0.
+double in_phase_power(Taper taper, double u) {
+  const double F = in_phase_field(taper, u);
   return F * F;
 }
 
-// |F(u)|² with the normalization still to be applied.
-double unnormalized_power(const ApertureCut& cut, double u) {
+// F(u) with the normalization still to be applied: its phase is the far
+// field's, referred to the aperture centre.
+Phasor unnormalized_field(const ApertureCut& cut, double u) {
   const Phasor rotation = phasor_pi(u);
-  if (cut.taper == Taper::uniform) return norm(uniform_term(cut, u, rotation));
+  if (cut.taper == Taper::uniform) return uniform_term(cut, u, rotation);
   // cos(πx/a) = (e^(jπx/a) + e^(-jπx/a))/2: u shifted by ±1/2, e^(jπ(u ± 1/2)) = ±j·e^(jπu)
   const Phasor plus{-rotation.im, rotation.re};
   const Phasor minus{rotation.im, -rotation.re};
-  return norm(uniform_term(cut, u + 0.5, plus) + uniform_term(cut, u - 0.5, minus));
+  return uniform_term(cut, u + 0.5, plus) + uniform_term(cut, u - 0.5, minus);
 }
+
+// |F(u)|² with the normalization still to be applied.
+double unnormalized_power(const ApertureCut& cut, double u) { return norm(unnormalized_field(cut, u)); }
 
 }  // namespace
 
@@ -121,6 +126,13 @@ double relative_power(const ApertureCut& cut, double sin_theta, double cos_theta
       cut.in_phase ? in_phase_power(cut.taper, u) : unnormalized_power(cut, u) / cut.boresight_power;
   const double obliquity = (1.0 + cos_theta) / 2.0;
   return aperture_power * obliquity * obliquity;
+}
+
+Phasor relative_field(const ApertureCut& cut, double u) {
+  if (cut.in_phase) return {in_phase_field(cut.taper, u), 0.0};
+  const Phasor F = unnormalized_field(cut, u);
+  const double scale = 1.0 / std::sqrt(cut.boresight_power);
+  return {F.re * scale, F.im * scale};
 }
 
 }  // namespace tarniq::detail

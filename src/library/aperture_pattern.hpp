@@ -38,4 +38,10 @@ ApertureCut make_aperture_cut(const Horn& horn, double frequency_hz, Plane plane
 // Even in θ, so the sine may be given as |sin θ|.
 double relative_power(const ApertureCut& cut, double sin_theta, double cos_theta);
 
+// The aperture's far field F(u) at u = B·sin θ (no obliquity factor), as a
+// complex value scaled so that |F(0)| = 1; its phase is the far field's
+// referred to the aperture centre, with time as e^(jωt) (the aperture's
+// quadratic phase lag makes the boresight phase negative). Even in u.
+Phasor relative_field(const ApertureCut& cut, double u);
+
 }  // namespace tarniq::detail

@@ -104,11 +104,8 @@ double refine_crossing(const ApertureCut& cut, double threshold, double v_above,
   return find_root(excess, a, b, excess(a), excess(b), kAngleTolerance);
 }
 
-}  // namespace
-
-std::optional<double> cut_beamwidth(const ApertureCut& cut, double level_db) {
-  const double step = std::min(kLargestStep, 1.0 / (kSamplesPerLobe * cut.size));
-  const Sample peak = find_peak(cut, step);
+// The beamwidth of the cut whose maximum is `peak`, walking out in steps of `step`.
+std::optional<double> beamwidth_from_peak(const ApertureCut& cut, double level_db, Sample peak, double step) {
   const double threshold = peak.power * std::pow(10.0, -level_db / 10.0);
   Sample before = peak;  // the two samples behind the walk
   Sample last = peak;
@@ -129,6 +126,16 @@ std::optional<double> cut_beamwidth(const ApertureCut& cut, double level_db) {
     last = next;
   }
 }
+
+}  // namespace
+
+CutBeam cut_beam(const ApertureCut& cut, double level_db) {
+  const double step = std::min(kLargestStep, 1.0 / (kSamplesPerLobe * cut.size));
+  const Sample peak = find_peak(cut, step);
+  return {peak.power, beamwidth_from_peak(cut, level_db, peak, step)};
+}
+
+std::optional<double> cut_beamwidth(const ApertureCut& cut, double level_db) { return cut_beam(cut, level_db).width_deg; }
 
 }  // namespace tarniq::detail
 

@@ -12,4 +12,11 @@ namespace tarniq::detail {
 // below that maximum; to about 1e-7°. Empty when it never does within 90°.
 std::optional<double> cut_beamwidth(const ApertureCut& cut, double level_db);
 
+// The cut's maximum within ±90° (relative_power, 1 on boresight) with that beamwidth.
+struct CutBeam {
+  double peak_power;
+  std::optional<double> width_deg;
+};
+CutBeam cut_beam(const ApertureCut& cut, double level_db);
+
 }  // namespace tarniq::detail

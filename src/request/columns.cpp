@@ -12,6 +12,7 @@ std::string column_name(std::string_view name, Quantity quantity, LengthUnit uni
     case Quantity::frequency: return full + "_ghz";
     case Quantity::angle: return full + "_deg";
     case Quantity::gain: return full + "_dbi";
+    case Quantity::level: return full + "_db";
     case Quantity::plain:
     case Quantity::text: break;
   }

@@ -21,6 +21,7 @@ enum class Quantity {
   frequency,  // hertz from the library, GHz out: "_ghz"
   angle,      // degrees: "_deg"
   gain,       // dBi: "_dbi"
+  level,      // a level or ratio in dB: "_db"
   text,       // a name: no suffix
 };
 

@@ -50,11 +50,15 @@ TEST(Program, ErrorsEndWithOneLineAndTheirStatus) {
        "--angles \"10:0:1\" goes nowhere: a step of 1 leads away from 0 (see tarniq-cli pattern --help)"},
       {pattern_args({"--frequency", "10", "--angles", "-90:90:0.001"}), 2,
        "--angles \"-90:90:0.001\" gives 180001 rows, more than 100000 (see tarniq-cli pattern --help)"},
-      {{"frob"}, 2, "unknown verb \"frob\" (design, gain-design, analyze, pattern, waveguides) (see tarniq-cli --help)"},
-      {{}, 2, "missing verb: design, gain-design, analyze, pattern, waveguides (see tarniq-cli --help)"},
-      {{"desing"}, 2,
-       "unknown verb \"desing\" (design, gain-design, analyze, pattern, waveguides); did you mean design? (see "
+      {{"frob"}, 2,
+       "unknown verb \"frob\" (design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, "
+       "waveguides) (see tarniq-cli --help)"},
+      {{}, 2,
+       "missing verb: design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, waveguides (see "
        "tarniq-cli --help)"},
+      {{"desing"}, 2,
+       "unknown verb \"desing\" (design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, "
+       "waveguides); did you mean design? (see tarniq-cli --help)"},
       {pattern_args({"--frequency", "10", "--aperture", "2"}), 1,
        "aperture width 2 cm is not larger than the waveguide width 2.286 cm"},
   };

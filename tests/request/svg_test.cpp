@@ -6,6 +6,7 @@
 
 #include "support/readers.hpp"
 #include "request/svg/axis.hpp"
+#include "request/svg/heat_map.hpp"
 #include "request/svg/plot.hpp"
 #include "support/svg_check.hpp"
 
@@ -117,6 +118,46 @@ TEST(SvgAxis, NiceScales) {
   }
   EXPECT_EQ(svg::tick_label(0.30000000000000004, {0.0, 1.0, 0.05}), "0.30");
   EXPECT_EQ(svg::tick_label(-90.0, {-90.0, 90.0, 30.0}), "-90");
+}
+
+}  // namespace
+}  // namespace tarniq::request
+
+namespace tarniq::request {
+namespace {
+
+// A heat map draws one cell per value, centred on its grid point (read back
+// through the plot area's data range), coloured within its scale; an empty
+// value is a grey cell without a value.
+TEST(SvgHeatMap, CellsMapBackToTheGrid) {
+  HeatMap map{"map & <title>", "sub", "φ (degrees)", "θ (degrees)", "Level (dBi)", {0.0, 45.0, 90.0}, {0.0, 10.0},
+              {1.0, 2.0, std::nullopt, -50.0, 5.0, 20.0}, -20.0, 20.0};
+  const testing::XmlElement svg = testing::read_xml(render_heat_map(map));
+  const testing::XmlElement* area = nullptr;
+  std::vector<const testing::XmlElement*> cells;
+  for (const auto* rect : svg.all("rect")) {
+    const auto kind = rect->attributes.find("class");
+    if (kind == rect->attributes.end()) continue;
+    if (kind->second == "plot-area") area = rect;
+    if (kind->second == "cell") cells.push_back(rect);
+  }
+  ASSERT_NE(area, nullptr);
+  ASSERT_EQ(cells.size(), 6u);
+  for (std::size_t k = 0; k < cells.size(); ++k) {
+    const auto* cell = cells[k];
+    const double x = testing::number(*cell, "x") + (testing::number(*cell, "width") - 0.5) / 2.0;
+    const double y = testing::number(*cell, "y") + (testing::number(*cell, "height") - 0.5) / 2.0;
+    const auto [data_x, data_y] = testing::chart_data(*area, {x, y});
+    EXPECT_NEAR(data_x, map.x[k % 3], 0.1) << k;
+    EXPECT_NEAR(data_y, map.y[k / 3], 0.1) << k;
+    const std::string& value = cell->attributes.at("data-value");
+    if (map.values[k]) {
+      EXPECT_DOUBLE_EQ(std::stod(value), *map.values[k]);
+    } else {
+      EXPECT_EQ(value, "");
+      EXPECT_EQ(cell->attributes.at("fill"), "#cccccc");
+    }
+  }
 }
 
 }  // namespace

@@ -353,9 +353,12 @@ TEST(Verbs, ErrorsNameTheOptionAndValue) {
     const char* option;
     const char* message;
   } cases[] = {
-      {"bogus", {}, Status::usage, "", "unknown verb \"bogus\" (design, gain-design, analyze, pattern, waveguides)"},
+      {"bogus", {}, Status::usage, "",
+       "unknown verb \"bogus\" (design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, "
+       "waveguides)"},
       {"analyse", {}, Status::usage, "",
-       "unknown verb \"analyse\" (design, gain-design, analyze, pattern, waveguides); did you mean analyze?"},
+       "unknown verb \"analyse\" (design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, "
+       "waveguides); did you mean analyze?"},
       {"pattern", with({{"frob", "1"}}), Status::usage, "frob", "unknown option \"--frob\" for pattern; did you mean --from?"},
       {"pattern", with({{"frequncy", "1"}}), Status::usage, "frequncy",
        "unknown option \"--frequncy\" for pattern; did you mean --frequency?"},

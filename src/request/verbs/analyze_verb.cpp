@@ -1,5 +1,6 @@
 // The analyze verb: gain and 3 dB and 10 dB beamwidths of a horn over frequency.
 #include <array>
+#include <cmath>
 
 #include "request/columns.hpp"
 #include "request/svg/plot.hpp"
@@ -7,6 +8,7 @@
 #include "tarniq/beamwidth.hpp"
 #include "tarniq/design.hpp"
 #include "tarniq/gain.hpp"
+#include "tarniq/gain_at_distance.hpp"
 #include "tarniq/table_method.hpp"
 #include "tarniq/units.hpp"
 #include "tarniq/warnings.hpp"
@@ -20,11 +22,12 @@ struct FrequencyRecord {
   Beamwidths at_3db;
   Beamwidths at_10db;
   Beamwidths at_level;  // at --level, when given
+  double gain_at_distance_dbi = 0.0;  // at --distance, when given
 };
 
 using Definition = ColumnDefinition<FrequencyRecord>;
 using R = const FrequencyRecord&;
-constexpr std::array<Definition, 8> columns{{
+constexpr std::array<Definition, 9> columns{{
     {"frequency", Quantity::frequency, 4, [](R r) -> Value { return r.frequency_hz; }},
     {"gain", Quantity::gain, 2, [](R r) -> Value { return r.gain_dbi; }},
     {"e_3db", Quantity::angle, 2, [](R r) { return maybe(r.at_3db.e_plane); }},
@@ -33,9 +36,18 @@ constexpr std::array<Definition, 8> columns{{
     {"h_10db", Quantity::angle, 2, [](R r) { return maybe(r.at_10db.h_plane); }},
     {"e_level", Quantity::angle, 2, [](R r) { return maybe(r.at_level.e_plane); }},
     {"h_level", Quantity::angle, 2, [](R r) { return maybe(r.at_level.h_plane); }},
+    {"gain_at_distance", Quantity::gain, 2, [](R r) -> Value { return r.gain_at_distance_dbi; }},
 }};
-// Without --level the last two columns are left out.
+// The first six always; the two --level columns and the --distance column when asked for.
 constexpr std::size_t kColumnsWithoutLevel = 6;
+constexpr std::size_t kDistanceColumn = 8;
+
+std::vector<Definition> shown_columns(bool level, bool distance) {
+  std::vector<Definition> shown(columns.begin(), columns.begin() + kColumnsWithoutLevel);
+  if (level) shown.insert(shown.end(), columns.begin() + kColumnsWithoutLevel, columns.begin() + kDistanceColumn);
+  if (distance) shown.push_back(columns[kDistanceColumn]);
+  return shown;
+}
 
 Beamwidths table_beamwidths(const Horn& horn, double frequency_hz, double level) {
   return {table_beamwidth(horn, frequency_hz, Plane::e, level), table_beamwidth(horn, frequency_hz, Plane::h, level)};
@@ -109,8 +121,10 @@ Result analyze_verb(const VerbContext& context) {
       throw UsageError("level", "--level " + in_quotes(*options.text("level")) +
                                     " is not 0.5, 1, 2, 3 or 10, the levels of --method table");
   }
+  const std::optional<double> distance = options.optional_positive("distance");
   const HornInput given = read_horn(context);
   const Horn& horn = given.horn;
+  const double distance_m = distance ? to_metres(*distance, context.unit) : 0.0;
   const Waveguide& feed = horn.feed;
 
   std::vector<FrequencyRecord> records;
@@ -119,9 +133,16 @@ Result analyze_verb(const VerbContext& context) {
   for (const double ghz : range_values(range)) {
     const double frequency_hz = to_hertz(ghz, *options.text("frequency"));
     records.push_back(analyse(horn, frequency_hz, method, level));
+    if (distance) records.back().gain_at_distance_dbi = gain_at_distance_dbi(horn, frequency_hz, distance_m);
     estimates = estimates || has_estimate(records.back());
     warnings.add(horn_warnings(horn, frequency_hz, {method, length_scale(context.unit)}), ghz);
   }
+  // The Fresnel approximation holds to 0.02 dB from five aperture diagonals on.
+  if (distance && distance_m < 5.0 * std::hypot(horn.aperture_width, horn.aperture_height))
+    warnings.add_once("short_distance",
+                      "--distance " + length_text(distance_m, context.unit) +
+                          " is under five aperture diagonals: gain_at_distance_dbi, from the Fresnel approximation, "
+                          "may be off by more than 0.02 dB (about 0.15 dB at one diagonal).");
   if (estimates)
     warnings.add_once("estimated_beamwidth",
                  "A negative beamwidth is the table method's estimate from a fitted pattern; its magnitude is the "
@@ -132,9 +153,11 @@ Result analyze_verb(const VerbContext& context) {
   horn_input(result.input, given, context.unit);
   result.input["frequency_ghz"] = range_input(range);
   if (level) result.input["level_db"] = *level;
+  if (distance) result.input["distance_" + std::string(unit_name(context.unit))] = *distance;
   result.input["waveguide"] = feed_input(feed, context.unit);
-  const std::span<const Definition> shown(columns.data(), level ? columns.size() : kColumnsWithoutLevel);
-  tabulate<FrequencyRecord>(result, shown, records, context.unit);
+  const std::vector<Definition> shown = shown_columns(level.has_value(), distance.has_value());
+  tabulate<FrequencyRecord>(result, std::span<const Definition>(shown), std::span<const FrequencyRecord>(records),
+                            context.unit);
   result.columns[0].decimals = std::max(2, range_decimals(range));
   result.warnings = warnings.notices("at", " GHz");
   if (context.plot) result.plot_svg = plot(result, given, range, method, context.unit);

@@ -36,13 +36,27 @@ constexpr std::array<Definition, 12> gain_design_column_table = [] {
   return definitions;
 }();
 
+// A feed design adds how it lights its dish.
+constexpr std::array<Definition, 16> feed_design_column_table = [] {
+  std::array<Definition, 16> definitions{};
+  std::copy(design_column_table.begin(), design_column_table.end(), definitions.begin());
+  definitions[10] = {"edge_taper", Quantity::level, 2, [](R r) -> Value { return r.edge_taper_db; }};
+  definitions[11] = {"aperture_efficiency", Quantity::plain, 4, [](R r) -> Value { return r.dish.aperture; }};
+  definitions[12] = {"spillover_efficiency", Quantity::plain, 4, [](R r) -> Value { return r.dish.spillover; }};
+  definitions[13] = {"taper_efficiency", Quantity::plain, 4, [](R r) -> Value { return r.dish.taper; }};
+  definitions[14] = {"phase_efficiency", Quantity::plain, 4, [](R r) -> Value { return r.dish.phase; }};
+  definitions[15] = {"phase_center", Quantity::length, 3, [](R r) -> Value { return r.phase_center.common; }};
+  return definitions;
+}();
+
 }  // namespace
 
 DesignRecord describe_design(double s, const HornDesign& design, double frequency_hz, double level_db) {
-  return {s, design, gain_dbi(design.horn, frequency_hz), beamwidths(design.horn, frequency_hz, level_db)};
+  return {s, design, gain_dbi(design.horn, frequency_hz), beamwidths(design.horn, frequency_hz, level_db), 0.0, {}, {}};
 }
 
 std::span<const ColumnDefinition<DesignRecord>> design_columns() { return design_column_table; }
 std::span<const ColumnDefinition<DesignRecord>> gain_design_columns() { return gain_design_column_table; }
+std::span<const ColumnDefinition<DesignRecord>> feed_design_columns() { return feed_design_column_table; }
 
 }  // namespace tarniq::request

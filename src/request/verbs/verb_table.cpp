@@ -12,16 +12,16 @@ namespace {
 constexpr Need required = Need::required;
 
 constexpr OptionDefinition waveguide{"waveguide", "NAME", "standard feed waveguide: WR-90, R100 or WG16 (all in the catalogue)",
-                                     0, required, "waveguide-size from"};
+                                     0, required, "waveguide-size from pattern-file"};
 constexpr OptionDefinition waveguide_size{"waveguide-size", "W,H", "inner width and height of another feed waveguide"};
 constexpr OptionDefinition units{"units", "cm|mm|in", "unit of every length in and out (default cm)"};
 constexpr OptionDefinition format{"format", "table|csv|json", "output format (default table)"};
 constexpr OptionDefinition output{"output", "FILE", "write the results to FILE (default or -: standard output)", 'o'};
 constexpr OptionDefinition level{"level", "DB", "beamwidth level below the maximum, dB; 3 means 3.01 (default 3)"};
 constexpr OptionDefinition aperture{"aperture", "W,H", "aperture width and height (one value: a square aperture)",
-                                    0, required, "from"};
+                                    0, required, "from pattern-file"};
 constexpr OptionDefinition length{"length", "L", "axial length from the waveguide to the aperture", 0, required,
-                                  "from"};
+                                  "from pattern-file"};
 constexpr OptionDefinition from{"from", "FILE.json", "take the horn from a design's JSON output (tarniq-cli design ... --format json)"};
 constexpr OptionDefinition row{"row", "N", "the row of the --from file to take, from 1 (default 1)", 0,
                                Need::optional, {}, "from"};
@@ -55,12 +55,26 @@ std::vector<VerbDefinition> make_verb_table() {
         level, waveguide, waveguide_size, units, format, output,
         {"plot", "FILE.svg", "draw the horn's gain and beamwidths over its band into FILE.svg"}},
        gain_design_verb},
+      {"feed-design",
+       "the horn that feeds a dish: both beamwidths at the edge taper span the dish",
+       "tarniq-cli feed-design --f-over-d 0.4 --frequency 10 --waveguide WR-90",
+       {{"f-over-d", "F/D", "focal length over diameter of the front-fed dish", 0, required, "edge-angle"},
+        {"edge-angle", "DEG", "the dish's half-angle at its focus, degrees, below 90 (instead of --f-over-d)"},
+        {"edge-taper", "DB", "the feed's level at the dish's edge below its maximum, dB (default 10; searched "
+                             "without --s or --edge-taper)"},
+        {"s", "S|START:STOP:STEP", "phase deviation S, wavelengths, of the plane with the larger aperture (default: "
+                                   "the S of the highest aperture efficiency, searched)"},
+        {"frequency", "GHZ", "design frequency, GHz", 0, required},
+        waveguide, waveguide_size, units, format, output,
+        {"plot", "FILE.svg", "draw the efficiencies against S into FILE.svg"}},
+       feed_design_verb},
       {"analyze",
        "gain and beamwidths of a horn over frequency",
        "tarniq-cli analyze --aperture 11,8 --length 20 --waveguide WR-90 --frequency 8:12:0.5",
        {aperture, length, from, row,
         {"frequency", "GHZ|START:STOP:STEP", "frequency or frequency range, GHz", 0, required},
         {"level", "DB", "add E- and H-plane beamwidth columns at this level, dB (3 means 3.01)"},
+        {"distance", "LENGTH", "add the gain measured on the axis at this distance from the aperture"},
         method,
         waveguide, waveguide_size, units, format, output,
         {"plot", "FILE.svg", "draw gain and beamwidths against frequency into FILE.svg"}},
@@ -71,10 +85,46 @@ std::vector<VerbDefinition> make_verb_table() {
        {aperture, length, from, row,
         {"frequency", "GHZ", "frequency, GHz", 0, required},
         {"angles", "START:STOP:STEP", "angles off boresight, degrees, -180 to 180 (default -90:90:0.5)"},
+        {"phi", "DEG", "one cut at this angle from the H plane toward the E plane, degrees, with its cross-polar "
+                       "level and phase (default: the E- and H-plane cuts)"},
         waveguide, waveguide_size, units, format, output,
-        {"plot", "FILE.svg", "draw both cuts against angle into FILE.svg"},
+        {"plot", "FILE.svg", "draw the cuts against angle into FILE.svg"},
         {"polar", "", "draw the plot on polar axes"}},
        pattern_verb},
+      {"field",
+       "the co- and cross-polar far field of a horn over a grid of directions",
+       "tarniq-cli field --aperture 11,8 --length 20 --waveguide WR-90 --frequency 10 --theta 0:90:5 --phi 0:90:45",
+       {aperture, length, from, row,
+        {"frequency", "GHZ", "frequency, GHz", 0, required},
+        {"theta", "START:STOP:STEP", "angles off boresight, degrees, 0 to 180 (default 0:90:1)"},
+        {"phi", "START:STOP:STEP", "angles from the H plane toward the E plane, degrees (default 0:345:15)"},
+        waveguide, waveguide_size, units, format, output,
+        {"plot", "FILE.svg", "draw a map of the co-polar level over θ and φ into FILE.svg"}},
+       field_verb},
+      {"phase-center",
+       "the phase centre of a horn's E- and H-plane cuts, and of both, over frequency",
+       "tarniq-cli phase-center --aperture 11,8 --length 20 --waveguide WR-90 --frequency 8:12:1",
+       {aperture, length, from, row,
+        {"frequency", "GHZ|START:STOP:STEP", "frequency or frequency range, GHz", 0, required},
+        {"level", "DB", "fit the phase where a cut is within this level of its maximum, dB (default 10)"},
+        waveguide, waveguide_size, units, format, output,
+        {"plot", "FILE.svg", "draw the phase centres against frequency into FILE.svg"}},
+       phase_center_verb},
+      {"dish",
+       "the efficiencies of a front-fed dish lit by a horn or by a feed pattern file",
+       "tarniq-cli dish --f-over-d 0.3:0.7:0.05 --aperture 3.1,2.3 --length 2.3 --waveguide WR-90 --frequency 10",
+       {{"f-over-d", "F/D|START:STOP:STEP", "focal length over diameter of the dish", 0, required, "edge-angle"},
+        {"edge-angle", "DEG|START:STOP:STEP", "the dish's half-angle at its focus, degrees (instead of --f-over-d)"},
+        aperture, length, from, row,
+        {"pattern-file", "FILE.csv", "the feed as a pattern file instead of a horn: angle_deg, e_plane_dbi, "
+                                     "h_plane_dbi, optional e_phase_deg and h_phase_deg"},
+        {"frequency", "GHZ", "frequency, GHz (a pattern file needs it only with --offset)", 0, required,
+         "pattern-file"},
+        {"offset", "LENGTH", "the feed's phase centre this far from the focus toward the dish, negative away from it "
+                             "(default 0)"},
+        waveguide, waveguide_size, units, format, output,
+        {"plot", "FILE.svg", "draw the efficiencies against f/D into FILE.svg"}},
+       dish_verb},
       {"waveguides",
        "the standard waveguides, or those whose band holds a frequency",
        "tarniq-cli waveguides --frequency 10",

@@ -13,5 +13,9 @@ Result gain_design_verb(const VerbContext& context);
 Result analyze_verb(const VerbContext& context);
 Result pattern_verb(const VerbContext& context);
 Result waveguides_verb(const VerbContext& context);
+Result field_verb(const VerbContext& context);
+Result phase_center_verb(const VerbContext& context);
+Result dish_verb(const VerbContext& context);
+Result feed_design_verb(const VerbContext& context);
 
 }  // namespace tarniq::request

@@ -20,6 +20,14 @@ const FIELD_LABELS = {
   waveguide: 'Feed waveguide',
   'waveguide-size': 'Waveguide inner width, height ({unit})',
   units: 'Units',
+  phi: 'φ from the H plane toward the E plane (degrees)',
+  theta: 'θ off boresight (degrees)',
+  distance: 'Distance of the receiving antenna ({unit})',
+  'f-over-d': 'Dish f/D',
+  'edge-angle': 'Dish edge angle θ0 (degrees)',
+  'edge-taper': 'Edge taper (dB below the peak)',
+  offset: 'Feed offset from the focus toward the dish ({unit})',
+  'pattern-file': 'Feed pattern file (CSV)',
 };
 
 const CHOICE_TEXT = {

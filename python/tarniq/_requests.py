@@ -183,3 +183,6 @@ Examples
 Verbs and options
 -----------------{_verb_help()}
 """
+
+# Where users find them.
+request.__module__ = request_frame.__module__ = "tarniq"

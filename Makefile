@@ -83,7 +83,7 @@ python: deps-python
 	@echo "Building the Python module into $(VENV)"
 	@PIP_NO_INDEX=1 PIP_DISABLE_PIP_VERSION_CHECK=1 $(VENV)/bin/python -m pip install --quiet --no-index \
 	  --no-build-isolation --config-settings=builddir=$(CURDIR)/$(PY_BUILD_DIR) \
-	  --config-settings=setup-args=-Dwerror=$(if $(filter ON,$(WERROR)),true,false) \
+	  --config-settings=setup-args=-Dwerror=$(if $(filter ON on 1 TRUE true YES yes,$(WERROR)),true,false) \
 	  --config-settings=compile-args=-j$(JOBS) .
 
 install: build

@@ -1,6 +1,5 @@
 # Types of tarniq's compiled module, for editors and type checkers: SI units throughout.
-import enum
-from typing import Any, Optional, Union, overload
+from typing import Any, ClassVar, Optional, Sequence, TypeVar, Union, overload
 
 import numpy as np
 import numpy.typing as npt
@@ -11,39 +10,61 @@ metres_per_inch: float
 hertz_per_gigahertz: float
 half_power_db: float
 
-ArrayLike = npt.ArrayLike
-Array = npt.NDArray[np.float64]
+_ArrayLike = npt.ArrayLike
+_Array = npt.NDArray[np.float64]
+# What an array of samples may be given as (a single number gives a float).
+_Samples = Union[npt.NDArray[Any], Sequence[Any]]
+
+class _Enum:
+    """What every enum has: its name and value, and all its members by name."""
+
+    __members__: ClassVar[dict[str, Any]]
+    def __init__(self, value: int) -> None: ...
+    def __int__(self) -> int: ...
+    def __index__(self) -> int: ...
+    @property
+    def name(self) -> str: ...
+    @property
+    def value(self) -> int: ...
+
+_Self = TypeVar("_Self", bound="_Value")
+
+class _Value:
+    """What every value class has: a repr that reads back, ==, pickling and copying."""
+
+    def __copy__(self: _Self) -> _Self: ...
+    def __deepcopy__(self: _Self, memo: dict[int, Any]) -> _Self: ...
 
 class NoSolution(RuntimeError): ...
 class SearchFailed(RuntimeError): ...
 
-class Plane(enum.Enum):
-    e = 0
-    h = 1
+class Plane(_Enum):
+    e: ClassVar[Plane]
+    h: ClassVar[Plane]
 
-class DesignMethod(enum.Enum):
-    pattern = 0
-    table = 1
+class DesignMethod(_Enum):
+    pattern: ClassVar[DesignMethod]
+    table: ClassVar[DesignMethod]
 
-class SquarePlane(enum.Enum):
-    e = 0
-    h = 1
-    average = 2
+class SquarePlane(_Enum):
+    e: ClassVar[SquarePlane]
+    h: ClassVar[SquarePlane]
+    average: ClassVar[SquarePlane]
 
-class WarningCode(enum.Enum):
-    below_cutoff = 0
-    overmoded = 1
-    outside_band = 2
-    beyond_table = 3
-    small_aperture = 4
-    unequal_axial_lengths = 5
+class WarningCode(_Enum):
+    below_cutoff: ClassVar[WarningCode]
+    overmoded: ClassVar[WarningCode]
+    outside_band: ClassVar[WarningCode]
+    beyond_table: ClassVar[WarningCode]
+    small_aperture: ClassVar[WarningCode]
+    unequal_axial_lengths: ClassVar[WarningCode]
 
-class FrequencyBand:
+class FrequencyBand(_Value):
     low: float
     high: float
     def __init__(self, *, low: float, high: float) -> None: ...
 
-class Waveguide:
+class Waveguide(_Value):
     width: float
     height: float
     name: str
@@ -52,7 +73,7 @@ class Waveguide:
         self, *, width: float, height: float, name: str = "", band: Optional[FrequencyBand] = None
     ) -> None: ...
 
-class Horn:
+class Horn(_Value):
     aperture_width: float
     aperture_height: float
     h_slant_radius: float
@@ -68,13 +89,13 @@ class Horn:
         feed: Waveguide,
     ) -> None: ...
 
-class HornDesign:
+class HornDesign(_Value):
     horn: Horn
     axial_length: float
     s_plane: Plane
     def __init__(self, *, horn: Horn, axial_length: float, s_plane: Plane) -> None: ...
 
-class RectangularPrescription:
+class RectangularPrescription(_Value):
     e_beamwidth_deg: float
     h_beamwidth_deg: float
     level_db: float
@@ -92,7 +113,7 @@ class RectangularPrescription:
         feed: Waveguide,
     ) -> None: ...
 
-class SquarePrescription:
+class SquarePrescription(_Value):
     beamwidth_deg: float
     plane: SquarePlane
     level_db: float
@@ -110,7 +131,7 @@ class SquarePrescription:
         feed: Waveguide,
     ) -> None: ...
 
-class LengthScale:
+class LengthScale(_Value):
     symbol: str
     metres: float
     def __init__(self, *, symbol: str, metres: float) -> None: ...
@@ -120,44 +141,47 @@ centimetres_scale: LengthScale
 millimetres_scale: LengthScale
 inches_scale: LengthScale
 
-class DesignOptions:
+class DesignOptions(_Value):
     method: DesignMethod
     message_lengths: LengthScale
     def __init__(self, *, method: DesignMethod = ..., message_lengths: LengthScale = ...) -> None: ...
 
-class WarningOptions:
+class WarningOptions(_Value):
     method: DesignMethod
     message_lengths: LengthScale
     def __init__(self, *, method: DesignMethod = ..., message_lengths: LengthScale = ...) -> None: ...
 
-class Warning:
+class Warning(_Value):
     code: WarningCode
     plane: Optional[Plane]
     message: str
     def __init__(self, *, code: WarningCode, plane: Optional[Plane], message: str) -> None: ...
 
-class Beamwidths:
-    e_plane: Union[float, None, Array]
-    h_plane: Union[float, None, Array]
+class Beamwidths(_Value):
+    # floats (None for no value) for one frequency, float64 arrays for many
+    e_plane: Any
+    h_plane: Any
     def __init__(self, *, e_plane: Any, h_plane: Any) -> None: ...
 
-class PatternCuts:
-    angles_deg: Union[float, Array]
-    e_plane_dbi: Union[float, Array]
-    h_plane_dbi: Union[float, Array]
+class PatternCuts(_Value):
+    # float64 arrays of the angles' shape (floats for one angle)
+    angles_deg: Any
+    e_plane_dbi: Any
+    h_plane_dbi: Any
     def __init__(self, *, angles_deg: Any, e_plane_dbi: Any, h_plane_dbi: Any) -> None: ...
 
-class FresnelIntegrals:
-    S: Union[float, Array]
-    C: Union[float, Array]
+class FresnelIntegrals(_Value):
+    # floats for one x, float64 arrays for many
+    S: Any
+    C: Any
     def __init__(self, *, S: Any, C: Any) -> None: ...
 
-class WaveguideMode:
+class WaveguideMode(_Value):
     name: str
     cutoff_hz: float
     def __init__(self, *, name: str, cutoff_hz: float) -> None: ...
 
-class WaveguideNames:
+class WaveguideNames(_Value):
     eia: str
     iec: str
     british: str
@@ -190,39 +214,36 @@ def side_wall_length(horn: Horn, plane: Plane) -> float: ...
 @overload
 def phase_deviation(horn: Horn, plane: Plane, frequency_hz: float) -> float: ...
 @overload
-def phase_deviation(horn: Horn, plane: Plane, frequency_hz: ArrayLike) -> Array: ...
+def phase_deviation(horn: Horn, plane: Plane, frequency_hz: _Samples) -> _Array: ...
 
 # Analysis: one number in, a float out; an array-like in, a float64 array of its shape out
-@overload
-def fresnel(x: float) -> FresnelIntegrals: ...
-@overload
-def fresnel(x: ArrayLike) -> FresnelIntegrals: ...
+def fresnel(x: _ArrayLike) -> FresnelIntegrals: ...
 @overload
 def wavelength(frequency_hz: float) -> float: ...
 @overload
-def wavelength(frequency_hz: ArrayLike) -> Array: ...
+def wavelength(frequency_hz: _Samples) -> _Array: ...
 @overload
 def gain_ratio(horn: Horn, frequency_hz: float) -> float: ...
 @overload
-def gain_ratio(horn: Horn, frequency_hz: ArrayLike) -> Array: ...
+def gain_ratio(horn: Horn, frequency_hz: _Samples) -> _Array: ...
 @overload
 def gain_dbi(horn: Horn, frequency_hz: float) -> float: ...
 @overload
-def gain_dbi(horn: Horn, frequency_hz: ArrayLike) -> Array: ...
+def gain_dbi(horn: Horn, frequency_hz: _Samples) -> _Array: ...
 @overload
 def pattern_cut(horn: Horn, frequency_hz: float, plane: Plane, angles_deg: float) -> float: ...
 @overload
-def pattern_cut(horn: Horn, frequency_hz: float, plane: Plane, angles_deg: ArrayLike) -> Array: ...
-def pattern_cuts(horn: Horn, frequency_hz: float, angles_deg: ArrayLike) -> PatternCuts: ...
+def pattern_cut(horn: Horn, frequency_hz: float, plane: Plane, angles_deg: _Samples) -> _Array: ...
+def pattern_cuts(horn: Horn, frequency_hz: float, angles_deg: _ArrayLike) -> PatternCuts: ...
 @overload
 def beamwidth(horn: Horn, frequency_hz: float, plane: Plane, level_db: float) -> Optional[float]: ...
 @overload
-def beamwidth(horn: Horn, frequency_hz: ArrayLike, plane: Plane, level_db: float) -> Array: ...
-def beamwidths(horn: Horn, frequency_hz: ArrayLike, level_db: float) -> Beamwidths: ...
+def beamwidth(horn: Horn, frequency_hz: _Samples, plane: Plane, level_db: float) -> _Array: ...
+def beamwidths(horn: Horn, frequency_hz: _ArrayLike, level_db: float) -> Beamwidths: ...
 @overload
 def table_beamwidth(horn: Horn, frequency_hz: float, plane: Plane, level_db: float) -> Optional[float]: ...
 @overload
-def table_beamwidth(horn: Horn, frequency_hz: ArrayLike, plane: Plane, level_db: float) -> Array: ...
+def table_beamwidth(horn: Horn, frequency_hz: _Samples, plane: Plane, level_db: float) -> _Array: ...
 def is_table_level(level_db: float) -> bool: ...
 
 # Designs and warnings

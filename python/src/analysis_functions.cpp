@@ -21,7 +21,9 @@ ValueError
     the sizes the analysis computes (each aperture 1e-6 to 1e5 wavelengths,
     phase deviation at least 1e-12 wavelength).)doc";
 
-std::string with_raises(const char* doc) { return py::str(doc).format("raises"_a = analysis_raises).cast<std::string>(); }
+std::string with_raises(const char* doc) {
+  return py::str(doc).format("raises"_a = analysis_raises).cast<std::string>();
+}
 
 Mapped<false> pattern_cut_values(const Horn& horn, double frequency_hz, Plane plane, const Values& angles_deg) {
   const auto [values] = map_angles<1>(angles_deg, [horn, frequency_hz, plane](std::span<const double> angles) {
@@ -35,7 +37,8 @@ PatternCutValues pattern_cut_pair(const Horn& horn, double frequency_hz, const V
     PatternCuts cuts = pattern_cuts(horn, frequency_hz, angles);
     return std::array{std::move(cuts.e_plane_dbi), std::move(cuts.h_plane_dbi)};
   });
-  py::object angles = angles_deg.scalar ? py::object(py::float_(angles_deg.value)) : py::object(angles_deg.array.attr("copy")());
+  py::object angles =
+      angles_deg.scalar ? py::object(py::float_(angles_deg.value)) : py::object(angles_deg.array.attr("copy")());
   return {angles, e, h};
 }
 
@@ -91,7 +94,8 @@ Examples
       [](const Horn& horn, const Values& frequency_hz) {
         return map_value(frequency_hz, [horn](double f) { return tarniq::gain_ratio(horn, f); });
       },
-      "horn"_a, "frequency_hz"_a, with_raises(R"doc(Boresight gain of the horn as a power ratio (see gain_dbi).
+      "horn"_a, "frequency_hz"_a,
+      with_raises(R"doc(Boresight gain of the horn as a power ratio (see gain_dbi).
 
 Parameters
 ----------
@@ -111,14 +115,16 @@ Examples
 >>> horn = tarniq.make_horn(0.11, 0.08, 0.20, tarniq.find_waveguide("WR-90"))
 >>> round(tarniq.gain_ratio(horn, 10e9), 2)
 89.31
-)doc").c_str());
+)doc")
+          .c_str());
 
   m.def(
       "gain_dbi",
       [](const Horn& horn, const Values& frequency_hz) {
         return map_value(frequency_hz, [horn](double f) { return tarniq::gain_dbi(horn, f); });
       },
-      "horn"_a, "frequency_hz"_a, with_raises(R"doc(Boresight gain of the horn, dBi.
+      "horn"_a, "frequency_hz"_a,
+      with_raises(R"doc(Boresight gain of the horn, dBi.
 
 The closed form in Fresnel integrals of the aperture with uniform amplitude
 in the E plane, cosine amplitude in the H plane and quadratic phase in both;
@@ -142,7 +148,8 @@ Examples
 >>> horn = tarniq.make_horn(0.11, 0.08, 0.20, tarniq.find_waveguide("WR-90"))
 >>> tarniq.gain_dbi(horn, [9e9, 10e9, 11e9]).round(3)
 array([18.685, 19.509, 20.236])
-)doc").c_str());
+)doc")
+          .c_str());
 
   m.def("pattern_cut", &pattern_cut_values, "horn"_a, "frequency_hz"_a, "plane"_a, "angles_deg"_a,
         with_raises(R"doc(Directivity, dBi, of one principal-plane cut at each angle.
@@ -174,7 +181,8 @@ Examples
 >>> horn = tarniq.make_horn(0.11, 0.08, 0.20, tarniq.find_waveguide("WR-90"))
 >>> tarniq.pattern_cut(horn, 10e9, tarniq.Plane.e, [0, 10, 20]).round(2)
 array([19.51, 16.2 ,  4.04])
-)doc").c_str());
+)doc")
+            .c_str());
 
   m.def("pattern_cuts", &pattern_cut_pair, "horn"_a, "frequency_hz"_a, "angles_deg"_a,
         with_raises(R"doc(Both principal-plane cuts at the same angles (see pattern_cut).
@@ -201,7 +209,8 @@ Examples
 >>> cuts = tarniq.pattern_cuts(horn, 10e9, [0, 10, 20])
 >>> cuts.h_plane_dbi.round(2)
 array([19.51, 16.19,  6.11])
-)doc").c_str());
+)doc")
+            .c_str());
 
   m.def(
       "beamwidth",
@@ -210,7 +219,8 @@ array([19.51, 16.19,  6.11])
             frequency_hz, [horn, plane, level_db](double f) { return tarniq::beamwidth(horn, f, plane, level_db); },
             heavy_work);
       },
-      "horn"_a, "frequency_hz"_a, "plane"_a, "level_db"_a, with_raises(R"doc(Full beamwidth, degrees, of one cut at level_db below the cut's maximum.
+      "horn"_a, "frequency_hz"_a, "plane"_a, "level_db"_a,
+      with_raises(R"doc(Full beamwidth, degrees, of one cut at level_db below the cut's maximum.
 
 Twice the angle at which the pattern, going outward from its maximum (which
 lies off boresight when the phase error is large), first falls level_db
@@ -238,18 +248,23 @@ Examples
 >>> horn = tarniq.make_horn(0.11, 0.08, 0.20, tarniq.find_waveguide("WR-90"))
 >>> round(tarniq.beamwidth(horn, 10e9, tarniq.Plane.e, tarniq.half_power_db), 3)
 19.134
-)doc").c_str());
+)doc")
+          .c_str());
 
   m.def(
       "beamwidths",
       [](const Horn& horn, const Values& frequency_hz, double level_db) {
-        auto [e, h] = map_values(frequency_hz, [horn, level_db](double f) {
-          const Beamwidths widths = tarniq::beamwidths(horn, f, level_db);
-          return std::array<std::optional<double>, 2>{widths.e_plane, widths.h_plane};
-        }, heavy_work);
+        auto [e, h] = map_values(
+            frequency_hz,
+            [horn, level_db](double f) {
+              const Beamwidths widths = tarniq::beamwidths(horn, f, level_db);
+              return std::array<std::optional<double>, 2>{widths.e_plane, widths.h_plane};
+            },
+            heavy_work);
         return BeamwidthValues{std::move(e), std::move(h)};
       },
-      "horn"_a, "frequency_hz"_a, "level_db"_a, with_raises(R"doc(Full beamwidths of both planes at level_db below each cut's maximum (see beamwidth).
+      "horn"_a, "frequency_hz"_a, "level_db"_a,
+      with_raises(R"doc(Full beamwidths of both planes at level_db below each cut's maximum (see beamwidth).
 
 Parameters
 ----------
@@ -273,7 +288,8 @@ Examples
 >>> widths = tarniq.beamwidths(horn, [9e9, 11e9], 10.0)
 >>> widths.e_plane.round(2), widths.h_plane.round(2)
 (array([36.36, 30.06]), array([37.59, 31.61]))
-)doc").c_str());
+)doc")
+          .c_str());
 
   m.def(
       "table_beamwidth",

@@ -13,11 +13,11 @@
 
 namespace tarniq::python {
 
-void bind_types(pybind11::module_& m);           // value types and enums (types.cpp)
-void bind_waveguides(pybind11::module_& m);      // waveguide.hpp
-void bind_horns(pybind11::module_& m);           // horn.hpp
-void bind_analysis(pybind11::module_& m);        // fresnel, gain, pattern, beamwidth, table_method
-void bind_designs(pybind11::module_& m);         // design.hpp, gain_design.hpp, warnings.hpp
-void bind_requests(pybind11::module_& m);        // the request layer
+void bind_types(pybind11::module_& m);       // value types and enums (types.cpp)
+void bind_waveguides(pybind11::module_& m);  // waveguide.hpp
+void bind_horns(pybind11::module_& m);       // horn.hpp
+void bind_analysis(pybind11::module_& m);    // fresnel, gain, pattern, beamwidth, table_method
+void bind_designs(pybind11::module_& m);     // design.hpp, gain_design.hpp, warnings.hpp
+void bind_requests(pybind11::module_& m);    // the request layer
 
 }  // namespace tarniq::python

@@ -43,9 +43,7 @@ struct Values {
     if (scalar) return {&value, 1};
     return {array.data(), static_cast<std::size_t>(array.size())};
   }
-  [[nodiscard]] std::vector<py::ssize_t> shape() const {
-    return {array.shape(), array.shape() + array.ndim()};
-  }
+  [[nodiscard]] std::vector<py::ssize_t> shape() const { return {array.shape(), array.shape() + array.ndim()}; }
 };
 
 // A result of a function over Values: a float (or None where the library has
@@ -83,8 +81,10 @@ auto map_values(const Values& values, Compute compute, std::size_t least_per_par
   using Result = std::invoke_result_t<Compute&, double>;
   constexpr std::size_t count = ResultCount<Result>::value;
   const auto item = [](const Result& result, std::size_t i) -> decltype(auto) {
-    if constexpr (requires { result[i]; }) return (result[i]);
-    else return (result);
+    if constexpr (requires { result[i]; })
+      return (result[i]);
+    else
+      return (result);
   };
   std::array<py::object, count> objects;
   if (values.scalar) {

@@ -70,8 +70,8 @@ Examples
 (0.25839, 0.23256)
 )doc");
 
-  m.def("make_horn_from_slant_radii", released(&make_horn_from_slant_radii), "aperture_width"_a,
-        "aperture_height"_a, "h_slant_radius"_a, "e_slant_radius"_a, "feed"_a,
+  m.def("make_horn_from_slant_radii", released(&make_horn_from_slant_radii), "aperture_width"_a, "aperture_height"_a,
+        "h_slant_radius"_a, "e_slant_radius"_a, "feed"_a,
         R"doc(The horn given by its slant radii; its planes may then need different axial lengths.
 
 Parameters
@@ -125,8 +125,7 @@ Examples
             .c_str());
   m.def("axial_length", released(&axial_length), "horn"_a, "plane"_a,
         plane_length_doc("axial_length",
-                         "Axial length of one plane's flare, waveguide to aperture: (A - w)/A · √(R² - A²/4).",
-                         "0.2")
+                         "Axial length of one plane's flare, waveguide to aperture: (A - w)/A · √(R² - A²/4).", "0.2")
             .c_str());
   m.def("side_wall_length", released(&side_wall_length), "horn"_a, "plane"_a,
         plane_length_doc("side_wall_length",

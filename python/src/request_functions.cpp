@@ -26,9 +26,8 @@ py::dict run(const std::string& verb, const request::Options& options) {
   }
   py::list columns;
   for (const auto& column : outcome.result.columns) columns.append(column.name);
-  return py::dict("status"_a = static_cast<int>(outcome.status), "error"_a = outcome.error,
-                  "option"_a = outcome.option, "document"_a = document, "columns"_a = columns,
-                  "plot_svg"_a = outcome.result.plot_svg);
+  return py::dict("status"_a = static_cast<int>(outcome.status), "error"_a = outcome.error, "option"_a = outcome.option,
+                  "document"_a = document, "columns"_a = columns, "plot_svg"_a = outcome.result.plot_svg);
 }
 
 // The verb table: each verb's name, summary, example and options (name,

@@ -33,8 +33,7 @@ void bind_enums(py::module_& m) {
       .value("below_cutoff", WarningCode::below_cutoff, "below the feed's TE10 cutoff: nothing propagates")
       .value("overmoded", WarningCode::overmoded, "above the cutoff of the feed's lowest higher-order mode")
       .value("outside_band", WarningCode::outside_band, "outside a standard feed's recommended band")
-      .value("beyond_table", WarningCode::beyond_table,
-             "table method: a phase deviation past the tabulated range")
+      .value("beyond_table", WarningCode::beyond_table, "table method: a phase deviation past the tabulated range")
       .value("small_aperture", WarningCode::small_aperture,
              "an aperture under about one wavelength: aperture theory unreliable")
       .value("unequal_axial_lengths", WarningCode::unequal_axial_lengths,
@@ -48,9 +47,8 @@ void bind_types(py::module_& m) {
                              required("low", &FrequencyBand::low, "lowest frequency of the band, Hz"),
                              required("high", &FrequencyBand::high, "highest frequency of the band, Hz"));
 
-  value_class<Waveguide>(
-      m, "Waveguide",
-      R"doc(Inner size of a rectangular feed waveguide, metres.
+  value_class<Waveguide>(m, "Waveguide",
+                         R"doc(Inner size of a rectangular feed waveguide, metres.
 
 A catalogue guide (find_waveguide) carries its EIA name and its recommended
 band; a custom size has neither.
@@ -60,10 +58,10 @@ Examples
 >>> tarniq.Waveguide(width=0.02286, height=0.01016)
 Waveguide(width=0.02286, height=0.01016, name='', band=None)
 )doc",
-      required("width", &Waveguide::width, "inner width, the broad wall (H plane), m"),
-      required("height", &Waveguide::height, "inner height, the narrow wall (E plane), m"),
-      defaulted("name", &Waveguide::name, "EIA name of a catalogue guide (\"WR-90\"), or empty"),
-      defaulted("band", &Waveguide::band, "recommended band of a catalogue guide, or None"));
+                         required("width", &Waveguide::width, "inner width, the broad wall (H plane), m"),
+                         required("height", &Waveguide::height, "inner height, the narrow wall (E plane), m"),
+                         defaulted("name", &Waveguide::name, "EIA name of a catalogue guide (\"WR-90\"), or empty"),
+                         defaulted("band", &Waveguide::band, "recommended band of a catalogue guide, or None"));
 
   value_class<Horn>(
       m, "Horn",
@@ -135,17 +133,17 @@ plane, the H plane or their average (plane).
   m.attr("millimetres_scale") = MessageUnit{"mm", millimetres_scale.metres};
   m.attr("inches_scale") = MessageUnit{"in", inches_scale.metres};
 
-  value_class<DesignSettings>(m, "DesignOptions", "How to design: the method, and the unit of message lengths.",
-                              defaulted("method", &DesignSettings::method, "the design method"),
-                              defaulted("message_lengths", &DesignSettings::message_lengths,
-                                        "the unit error messages show lengths in"));
+  value_class<DesignSettings>(
+      m, "DesignOptions", "How to design: the method, and the unit of message lengths.",
+      defaulted("method", &DesignSettings::method, "the design method"),
+      defaulted("message_lengths", &DesignSettings::message_lengths, "the unit error messages show lengths in"));
 
-  value_class<WarningSettings>(m, "WarningOptions",
-                               "What to check and how to say it: the table method adds the check of the phase "
-                               "deviations against the table's range; messages show lengths in message_lengths.",
-                               defaulted("method", &WarningSettings::method, "the method the horn is judged by"),
-                               defaulted("message_lengths", &WarningSettings::message_lengths,
-                                         "the unit warning messages show lengths in"));
+  value_class<WarningSettings>(
+      m, "WarningOptions",
+      "What to check and how to say it: the table method adds the check of the phase "
+      "deviations against the table's range; messages show lengths in message_lengths.",
+      defaulted("method", &WarningSettings::method, "the method the horn is judged by"),
+      defaulted("message_lengths", &WarningSettings::message_lengths, "the unit warning messages show lengths in"));
 
   value_class<Warning>(m, "Warning",
                        "A plain-language warning about a horn at a frequency (not a Python warning category).",
@@ -166,20 +164,18 @@ plane, the H plane or their average (plane).
                                 required("e_plane_dbi", &PatternCutValues::e_plane_dbi, "E-plane directivity, dBi"),
                                 required("h_plane_dbi", &PatternCutValues::h_plane_dbi, "H-plane directivity, dBi"));
 
-  value_class<FresnelValues>(m, "FresnelIntegrals",
-                             "S(x) and C(x): floats for one x, float64 arrays of its shape for an array.",
-                             required("S", &FresnelValues::S, "∫₀ˣ sin(π t²/2) dt"),
-                             required("C", &FresnelValues::C, "∫₀ˣ cos(π t²/2) dt"));
+  value_class<FresnelValues>(
+      m, "FresnelIntegrals", "S(x) and C(x): floats for one x, float64 arrays of its shape for an array.",
+      required("S", &FresnelValues::S, "∫₀ˣ sin(π t²/2) dt"), required("C", &FresnelValues::C, "∫₀ˣ cos(π t²/2) dt"));
 
   value_class<WaveguideModeValue>(m, "WaveguideMode", "A waveguide mode and its cutoff frequency.",
                                   required("name", &WaveguideModeValue::name, "\"TE20\", \"TE01\" or \"TE11\""),
                                   required("cutoff_hz", &WaveguideModeValue::cutoff_hz, "cutoff frequency, Hz"));
 
-  value_class<WaveguideNameValues>(
-      m, "WaveguideNames", "The names of a catalogue guide in the three naming systems.",
-      required("eia", &WaveguideNameValues::eia, "EIA name, \"WR-90\""),
-      required("iec", &WaveguideNameValues::iec, "IEC name, \"R100\""),
-      required("british", &WaveguideNameValues::british, "British RCSC name, \"WG16\""));
+  value_class<WaveguideNameValues>(m, "WaveguideNames", "The names of a catalogue guide in the three naming systems.",
+                                   required("eia", &WaveguideNameValues::eia, "EIA name, \"WR-90\""),
+                                   required("iec", &WaveguideNameValues::iec, "IEC name, \"R100\""),
+                                   required("british", &WaveguideNameValues::british, "British RCSC name, \"WG16\""));
 }
 
 }  // namespace tarniq::python

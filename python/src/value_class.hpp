@@ -61,12 +61,16 @@ Accessor<T> accessor(const Field& field) {
   using V = typename Field::Type;
   const auto member = field.member;
   const auto get = [member](const T& value) -> py::object {
-    if constexpr (std::is_base_of_v<py::object, V>) return value.*member;
-    else return py::cast(value.*member);
+    if constexpr (std::is_base_of_v<py::object, V>)
+      return value.*member;
+    else
+      return py::cast(value.*member);
   };
   const auto set = [member](T& value, py::handle object) {
-    if constexpr (std::is_base_of_v<py::object, V>) value.*member = py::reinterpret_borrow<V>(object);
-    else value.*member = object.cast<V>();
+    if constexpr (std::is_base_of_v<py::object, V>)
+      value.*member = py::reinterpret_borrow<V>(object);
+    else
+      value.*member = object.cast<V>();
   };
   return {field.name, get, set};
 }
@@ -130,7 +134,8 @@ py::class_<T> value_class(py::module_& scope, const char* name, const char* doc,
         return value;
       }));
   cls.def("__copy__", [](const T& value) { return value; });
-  cls.def("__deepcopy__", [](const T& value, const py::dict&) { return value; }, py::arg("memo"));
+  cls.def(
+      "__deepcopy__", [](const T& value, const py::dict&) { return value; }, py::arg("memo"));
   return cls;
 }
 
@@ -141,7 +146,9 @@ py::enum_<E> enum_class(py::module_& scope, const char* name, const char* doc) {
   cls.attr("__module__") = public_module;
   const std::string class_name = name;
   cls.attr("__repr__") = py::cpp_function(
-      [class_name](const py::object& value) { return class_name + "." + py::str(value.attr("name")).cast<std::string>(); },
+      [class_name](const py::object& value) {
+        return class_name + "." + py::str(value.attr("name")).cast<std::string>();
+      },
       py::name("__repr__"), py::is_method(cls));
   return cls;
 }

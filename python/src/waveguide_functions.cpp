@@ -63,7 +63,8 @@ void bind_waveguides(py::module_& m) {
   m.def("te11_cutoff", released(&te11_cutoff), "guide"_a,
         cutoff_text("te11_cutoff", "TE11", "(c/2)·√(1/width² + 1/height²)", "16.145").c_str());
 
-  m.def("lowest_higher_mode", released(&lowest_mode), "guide"_a, R"doc(The lowest mode above the fundamental TE10 that can carry power, and its cutoff.
+  m.def("lowest_higher_mode", released(&lowest_mode), "guide"_a,
+        R"doc(The lowest mode above the fundamental TE10 that can carry power, and its cutoff.
 
 The lowest of TE20, TE01 and TE11 (TE20 on a tie). On a square guide TE01
 is the fundamental's other polarisation and is not counted: the next mode
@@ -89,7 +90,8 @@ Examples
 'TE11'
 )doc");
 
-  m.def("is_square", released(&is_square), "guide"_a, R"doc(Whether the waveguide's width and height are equal (to a relative 1e-9).
+  m.def("is_square", released(&is_square), "guide"_a,
+        R"doc(Whether the waveguide's width and height are equal (to a relative 1e-9).
 
 Examples
 --------
@@ -97,7 +99,8 @@ Examples
 False
 )doc");
 
-  m.def("standard_waveguides", released(&catalogue), R"doc(The EIA rectangular waveguides from WR-2300 to WR-10, largest first.
+  m.def("standard_waveguides", released(&catalogue),
+        R"doc(The EIA rectangular waveguides from WR-2300 to WR-10, largest first.
 
 Returns
 -------
@@ -111,7 +114,8 @@ Examples
 ('WR-2300', 'WR-10')
 )doc");
 
-  m.def("find_waveguide", released(&find_waveguide), "name"_a, R"doc(The catalogue waveguide of a name in any of its three systems.
+  m.def("find_waveguide", released(&find_waveguide), "name"_a,
+        R"doc(The catalogue waveguide of a name in any of its three systems.
 
 "WR-90", "WR90", "wr 90", "R100", "R 100", "WG16" and "wg-16" all find WR-90
 (case ignored, blanks around and one '-' or blanks after the letters).
@@ -136,7 +140,8 @@ Examples
 Waveguide(width=0.02286, height=0.01016, name='WR-90', band=FrequencyBand(low=8200000000.0, high=12400000000.0))
 )doc");
 
-  m.def("waveguide_names", released(&names_of), "guide"_a, R"doc(The EIA, IEC and British names of the catalogue guide whose name the guide carries.
+  m.def("waveguide_names", released(&names_of), "guide"_a,
+        R"doc(The EIA, IEC and British names of the catalogue guide whose name the guide carries.
 
 Returns
 -------
@@ -149,7 +154,8 @@ Examples
 WaveguideNames(eia='WR-90', iec='R100', british='WG16')
 )doc");
 
-  m.def("catalogue_entry", released(&catalogue_entry), "guide"_a, R"doc(The catalogue guide whose name the feed carries, with its band.
+  m.def("catalogue_entry", released(&catalogue_entry), "guide"_a,
+        R"doc(The catalogue guide whose name the feed carries, with its band.
 
 Returns
 -------
@@ -162,7 +168,8 @@ Examples
 None
 )doc");
 
-  m.def("waveguides_for_frequency", released(&waveguides_for_frequency), "frequency_hz"_a, R"doc(The catalogue guides whose recommended band holds the frequency, band ends included, largest first.
+  m.def("waveguides_for_frequency", released(&waveguides_for_frequency), "frequency_hz"_a,
+        R"doc(The catalogue guides whose recommended band holds the frequency, band ends included, largest first.
 
 Parameters
 ----------

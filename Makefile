@@ -1,6 +1,6 @@
 # Entry points: `make run`, `make test`, `make sanitize`, `make fuzz`, `make bench`,
-# `make install`, `make web`, `make web-test`. Each target first installs what
-# it needs (Debian packages) when missing and root.
+# `make install`, `make python`, `make web`, `make web-test`. Each target first
+# installs what it needs (Debian packages) when missing and root.
 #
 # WERROR=ON turns compiler warnings into errors (CI and development builds);
 # a plain `make` leaves them warnings, so a newer compiler cannot break it.
@@ -17,6 +17,11 @@ SAN_DIR      := build-sanitize
 FUZZ_DIR     := build-fuzz
 BENCH_DIR    := build-bench
 WEB_DIR      := build-web
+PY_BUILD_DIR := build-python
+VENV         := .venv
+# Debian's Python, whose packages (NumPy, pybind11, meson-python) the module
+# is built with, whatever python3 comes first on the PATH.
+PYTHON       ?= /usr/bin/python3
 
 CONFIGURE     = cmake -S . -DTARNIQ_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
@@ -24,11 +29,16 @@ BUILD_PACKAGES := cmake make g++ pkg-config libgtest-dev libcli11-dev nlohmann-j
 BENCH_PACKAGES := libbenchmark-dev time valgrind
 FUZZ_PACKAGES  := clang libclang-rt-dev
 WEB_PACKAGES   := emscripten node-acorn nodejs chromium
+PYTHON_PACKAGES := pybind11-dev python3-pybind11 python3-mesonpy meson ninja-build python3-numpy python3-venv \
+                   python3-pytest python3-hypothesis python3-matplotlib python3-pandas python3-build
+# The benchmark's reference implementation of a pattern cut uses SciPy's Fresnel integrals.
+PYTHON_BENCH_PACKAGES := python3-scipy
 
 # Emscripten's tools find Debian's node-acorn through NODE_PATH.
 WEB_ENV        := NODE_PATH=/usr/share/nodejs
 
-.PHONY: all build run test sanitize fuzz bench callgrind docs install deps deps-bench deps-fuzz deps-web configure clean web web-test
+.PHONY: all build run test sanitize fuzz bench callgrind docs install deps deps-bench deps-fuzz deps-web deps-python \
+        configure clean web web-test python
 
 all: build
 
@@ -46,6 +56,9 @@ deps-web: deps
 	@scripts/ensure-packages $(WEB_PACKAGES)
 	@command -v npm >/dev/null 2>&1 || scripts/ensure-packages npm
 
+deps-python: deps
+	@scripts/ensure-packages $(PYTHON_PACKAGES)
+
 configure: deps
 	@$(CONFIGURE) -B $(BUILD_DIR) >/dev/null
 
@@ -57,8 +70,21 @@ run: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tarniq
 	@./$(BUILD_DIR)/tarniq
 
-test: build
+test: build python
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+	@TARNIQ_CLI=$(CURDIR)/$(BUILD_DIR)/tarniq-cli $(VENV)/bin/python -m pytest -q -p no:cacheprovider tests/python
+
+# The Python module, built by meson-python (meson.build) and installed into
+# .venv, a virtual environment that sees Debian's packages (Debian's Python
+# refuses installs into the system): use .venv/bin/python, or source
+# .venv/bin/activate. pip uses no package index: everything comes from Debian.
+python: deps-python
+	@test -x $(VENV)/bin/python || $(PYTHON) -m venv --system-site-packages $(VENV)
+	@echo "Building the Python module into $(VENV)"
+	@PIP_NO_INDEX=1 PIP_DISABLE_PIP_VERSION_CHECK=1 $(VENV)/bin/python -m pip install --quiet --no-index \
+	  --no-build-isolation --config-settings=builddir=$(CURDIR)/$(PY_BUILD_DIR) \
+	  --config-settings=setup-args=-Dwerror=$(if $(filter ON on 1 TRUE true YES yes,$(WERROR)),true,false) \
+	  --config-settings=compile-args=-j$(JOBS) .
 
 install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
@@ -75,11 +101,13 @@ fuzz: deps-fuzz
 	@cmake --build $(FUZZ_DIR) -j $(JOBS)
 	@scripts/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)
 
-bench: deps-bench
+bench: deps-bench python
+	@scripts/ensure-packages $(PYTHON_BENCH_PACKAGES)
 	@$(CONFIGURE) -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTARNIQ_BENCH=ON -DTARNIQ_TESTS=OFF >/dev/null
 	@cmake --build $(BENCH_DIR) -j $(JOBS)
 	@./$(BENCH_DIR)/bench/tarniq_bench
 	@scripts/time-example $(BENCH_DIR)/tarniq
+	@$(VENV)/bin/python bench/python_bench.py
 
 # Instructions per table row of the 10,000-row session, counted by callgrind.
 callgrind: deps-bench
@@ -126,4 +154,4 @@ web-test: web configure deps-fuzz
 	@cat $(WEB_DIR)/timing.txt
 
 clean:
-	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WEB_DIR)
+	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WEB_DIR) $(PY_BUILD_DIR) $(VENV)

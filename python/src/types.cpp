@@ -1,0 +1,181 @@
+// The library's value types and enums as Python classes, attributes in SI units (metres, hertz, degrees, dB).
+#include "bindings.hpp"
+#include "conversions.hpp"
+#include "tarniq/beamwidth.hpp"
+#include "tarniq/design.hpp"
+#include "tarniq/horn.hpp"
+#include "tarniq/warnings.hpp"
+#include "tarniq/waveguide.hpp"
+#include "value_class.hpp"
+
+namespace tarniq::python {
+
+void bind_enums(py::module_& m) {
+  enum_class<Plane>(m, "Plane",
+                    "The two principal planes: E (the aperture height, along the waveguide's narrow wall) and H "
+                    "(the aperture width, along its broad wall).")
+      .value("e", Plane::e, "E plane: aperture height, waveguide height")
+      .value("h", Plane::h, "H plane: aperture width, waveguide width");
+
+  enum_class<DesignMethod>(m, "DesignMethod", "How a design meets its beamwidths.")
+      .value("pattern", DesignMethod::pattern,
+             "the pattern-true beamwidths (beamwidth()) of the design equal the prescription to 0.01 degree")
+      .value("table", DesignMethod::table,
+             "the interactive program's designs: the universal beamwidth table in single precision, levels 0.5, "
+             "1, 2, 3.01 and 10 dB only");
+
+  enum_class<SquarePlane>(m, "SquarePlane", "The beamwidth a square horn is designed to.")
+      .value("e", SquarePlane::e, "the E plane's")
+      .value("h", SquarePlane::h, "the H plane's")
+      .value("average", SquarePlane::average, "the mean of the two planes'");
+
+  enum_class<WarningCode>(m, "WarningCode", "What a warning is about; its name is the code the command line prints.")
+      .value("below_cutoff", WarningCode::below_cutoff, "below the feed's TE10 cutoff: nothing propagates")
+      .value("overmoded", WarningCode::overmoded, "above the cutoff of the feed's lowest higher-order mode")
+      .value("outside_band", WarningCode::outside_band, "outside a standard feed's recommended band")
+      .value("beyond_table", WarningCode::beyond_table, "table method: a phase deviation past the tabulated range")
+      .value("small_aperture", WarningCode::small_aperture,
+             "an aperture under about one wavelength: aperture theory unreliable")
+      .value("unequal_axial_lengths", WarningCode::unequal_axial_lengths,
+             "the planes need different axial lengths: the horn cannot be built");
+}
+
+void bind_types(py::module_& m) {
+  bind_enums(m);
+
+  value_class<FrequencyBand>(m, "FrequencyBand", "A recommended operating band, hertz, ends included.",
+                             required("low", &FrequencyBand::low, "lowest frequency of the band, Hz"),
+                             required("high", &FrequencyBand::high, "highest frequency of the band, Hz"));
+
+  value_class<Waveguide>(m, "Waveguide",
+                         R"doc(Inner size of a rectangular feed waveguide, metres.
+
+A catalogue guide (find_waveguide) carries its EIA name and its recommended
+band; a custom size has neither.
+
+Examples
+--------
+>>> tarniq.Waveguide(width=0.02286, height=0.01016)
+Waveguide(width=0.02286, height=0.01016, name='', band=None)
+)doc",
+                         required("width", &Waveguide::width, "inner width, the broad wall (H plane), m"),
+                         required("height", &Waveguide::height, "inner height, the narrow wall (E plane), m"),
+                         defaulted("name", &Waveguide::name, "EIA name of a catalogue guide (\"WR-90\"), or empty"),
+                         defaulted("band", &Waveguide::band, "recommended band of a catalogue guide, or None"));
+
+  value_class<Horn>(
+      m, "Horn",
+      R"doc(A pyramidal horn fed from a rectangular waveguide, lengths in metres.
+
+Each plane flares from the waveguide to the aperture; its slant radius runs
+from that plane's flare apex to the aperture edge. Build one with make_horn
+(one axial length, a horn that can be made) or make_horn_from_slant_radii;
+every function that takes a Horn checks it and raises ValueError when a
+length is not positive and finite, an aperture is not larger than its
+waveguide dimension, or a slant radius is not longer than half its aperture.
+
+Examples
+--------
+>>> horn = tarniq.make_horn(0.11, 0.08, 0.20, tarniq.find_waveguide("WR-90"))
+>>> round(horn.h_slant_radius, 4), round(horn.e_slant_radius, 4)
+(0.2584, 0.2326)
+)doc",
+      required("aperture_width", &Horn::aperture_width, "aperture width, H plane, m"),
+      required("aperture_height", &Horn::aperture_height, "aperture height, E plane, m"),
+      required("h_slant_radius", &Horn::h_slant_radius, "H-plane slant radius, flare apex to aperture edge, m"),
+      required("e_slant_radius", &Horn::e_slant_radius, "E-plane slant radius, flare apex to aperture edge, m"),
+      required("feed", &Horn::feed, "the feed waveguide"));
+
+  value_class<HornDesign>(
+      m, "HornDesign", "A designed horn, with its axial length and the plane of its phase deviation S.",
+      required("horn", &HornDesign::horn, "the horn"),
+      required("axial_length", &HornDesign::axial_length,
+               "from the waveguide to the aperture, m (a table-method design: its S plane's)"),
+      required("s_plane", &HornDesign::s_plane, "the plane whose aperture phase deviation is the prescription's S"));
+
+  value_class<RectangularPrescription>(
+      m, "RectangularPrescription",
+      R"doc(What a rectangular horn is designed to (design_rectangular).
+
+Full beamwidths in each plane, degrees, at level_db below the maximum
+(exactly as given: 3.01 is half power); phase_deviation is the aperture
+phase deviation S, wavelengths, of the method's S plane.
+)doc",
+      required("e_beamwidth_deg", &RectangularPrescription::e_beamwidth_deg, "E-plane full beamwidth, degrees"),
+      required("h_beamwidth_deg", &RectangularPrescription::h_beamwidth_deg, "H-plane full beamwidth, degrees"),
+      defaulted("level_db", &RectangularPrescription::level_db, "level of the beamwidths below the maximum, dB"),
+      defaulted("phase_deviation", &RectangularPrescription::phase_deviation,
+                "aperture phase deviation S of the S plane, wavelengths"),
+      required("frequency_hz", &RectangularPrescription::frequency_hz, "design frequency, Hz"),
+      required("feed", &RectangularPrescription::feed, "the feed waveguide"));
+
+  value_class<SquarePrescription>(
+      m, "SquarePrescription",
+      R"doc(What a square horn on a square waveguide is designed to (design_square).
+
+One full beamwidth, degrees, at level_db below the maximum, of the E
+plane, the H plane or their average (plane).
+)doc",
+      required("beamwidth_deg", &SquarePrescription::beamwidth_deg, "full beamwidth, degrees"),
+      defaulted("plane", &SquarePrescription::plane, "the plane whose beamwidth is prescribed"),
+      defaulted("level_db", &SquarePrescription::level_db, "level of the beamwidth below the maximum, dB"),
+      defaulted("phase_deviation", &SquarePrescription::phase_deviation, "aperture phase deviation S, wavelengths"),
+      required("frequency_hz", &SquarePrescription::frequency_hz, "design frequency, Hz"),
+      required("feed", &SquarePrescription::feed, "the feed waveguide (square)"));
+
+  value_class<MessageUnit>(m, "LengthScale",
+                           "The unit in which error and warning messages show lengths: its symbol and its size in "
+                           "metres. Values, results and arguments stay in metres whatever it is.",
+                           required("symbol", &MessageUnit::symbol, "the unit's symbol, as messages show it"),
+                           required("metres", &MessageUnit::metres, "the unit's size, m"));
+  m.attr("metres_scale") = MessageUnit{"m", metres_scale.metres};
+  m.attr("centimetres_scale") = MessageUnit{"cm", centimetres_scale.metres};
+  m.attr("millimetres_scale") = MessageUnit{"mm", millimetres_scale.metres};
+  m.attr("inches_scale") = MessageUnit{"in", inches_scale.metres};
+
+  value_class<DesignSettings>(
+      m, "DesignOptions", "How to design: the method, and the unit of message lengths.",
+      defaulted("method", &DesignSettings::method, "the design method"),
+      defaulted("message_lengths", &DesignSettings::message_lengths, "the unit error messages show lengths in"));
+
+  value_class<WarningSettings>(
+      m, "WarningOptions",
+      "What to check and how to say it: the table method adds the check of the phase "
+      "deviations against the table's range; messages show lengths in message_lengths.",
+      defaulted("method", &WarningSettings::method, "the method the horn is judged by"),
+      defaulted("message_lengths", &WarningSettings::message_lengths, "the unit warning messages show lengths in"));
+
+  value_class<Warning>(m, "Warning",
+                       "A plain-language warning about a horn at a frequency (not a Python warning category).",
+                       required("code", &Warning::code, "what it is about"),
+                       required("plane", &Warning::plane, "the plane it is about, or None"),
+                       required("message", &Warning::message, "one sentence naming the values"));
+
+  value_class<BeamwidthValues>(
+      m, "Beamwidths",
+      "Full beamwidths of the two planes, degrees: floats (None where the cut never falls that far within ±90°) "
+      "for one frequency, float64 arrays (NaN there) for an array of frequencies.",
+      required("e_plane", &BeamwidthValues::e_plane, "E-plane beamwidth, degrees"),
+      required("h_plane", &BeamwidthValues::h_plane, "H-plane beamwidth, degrees"));
+
+  value_class<PatternCutValues>(m, "PatternCuts",
+                                "Both principal-plane cuts at the same angles: float64 arrays of the angles' shape.",
+                                required("angles_deg", &PatternCutValues::angles_deg, "the angles, degrees"),
+                                required("e_plane_dbi", &PatternCutValues::e_plane_dbi, "E-plane directivity, dBi"),
+                                required("h_plane_dbi", &PatternCutValues::h_plane_dbi, "H-plane directivity, dBi"));
+
+  value_class<FresnelValues>(
+      m, "FresnelIntegrals", "S(x) and C(x): floats for one x, float64 arrays of its shape for an array.",
+      required("S", &FresnelValues::S, "∫₀ˣ sin(π t²/2) dt"), required("C", &FresnelValues::C, "∫₀ˣ cos(π t²/2) dt"));
+
+  value_class<WaveguideModeValue>(m, "WaveguideMode", "A waveguide mode and its cutoff frequency.",
+                                  required("name", &WaveguideModeValue::name, "\"TE20\", \"TE01\" or \"TE11\""),
+                                  required("cutoff_hz", &WaveguideModeValue::cutoff_hz, "cutoff frequency, Hz"));
+
+  value_class<WaveguideNameValues>(m, "WaveguideNames", "The names of a catalogue guide in the three naming systems.",
+                                   required("eia", &WaveguideNameValues::eia, "EIA name, \"WR-90\""),
+                                   required("iec", &WaveguideNameValues::iec, "IEC name, \"R100\""),
+                                   required("british", &WaveguideNameValues::british, "British RCSC name, \"WG16\""));
+}
+
+}  // namespace tarniq::python

@@ -258,8 +258,8 @@ TEST(Verbs, ErrorsNameTheOptionAndValue) {
        "--frequency \"1:2:1e-6\" gives 1000001 rows, more than 100000"},
       {"analyze", with({{"units", "ft"}}), Status::usage, "units", "--units \"ft\" is not one of cm, mm, in"},
       {"analyze", with({{"waveguide", "WR-91"}}), Status::usage, "waveguide",
-       "--waveguide \"WR-91\" is not a standard waveguide (WR-2300 to WR-10, R3 to R900, WG00 to WG27); "
-       "tarniq-cli waveguides lists them"},
+       "--waveguide \"WR-91\" is not a standard waveguide (WR-2300 to WR-10, R3 to R900, WG00 to WG27), "
+       "all in the list of waveguides"},
       {"analyze", with({{"waveguide-size", "1,1"}}), Status::usage, "waveguide-size",
        "give --waveguide or --waveguide-size, not both"},
       {"analyze", with({{"row", "2"}}), Status::usage, "row", "--row needs --from"},

@@ -13,20 +13,34 @@ constexpr Need required = Need::required;
 
 constexpr OptionDefinition waveguide{"waveguide", "NAME", "standard feed waveguide: WR-90, R100 or WG16 (all in the catalogue)",
                                      0, required, "waveguide-size from"};
-constexpr OptionDefinition waveguide_size{"waveguide-size", "W,H", "inner width and height of another feed waveguide"};
+constexpr OptionDefinition waveguide_size{.name = "waveguide-size", .value_name = "W,H",
+                                          .help = "inner width and height of another feed waveguide",
+                                          .kind = ValueKind::length};
 constexpr OptionDefinition units{"units", "cm|mm|in", "unit of every length in and out (default cm)"};
 constexpr OptionDefinition format{"format", "table|csv|json", "output format (default table)"};
-constexpr OptionDefinition output{"output", "FILE", "write the results to FILE (default or -: standard output)", 'o'};
+constexpr OptionDefinition output{.name = "output", .value_name = "FILE",
+                                  .help = "write the results to FILE (default or -: standard output)",
+                                  .short_name = 'o', .kind = ValueKind::file};
 constexpr OptionDefinition level{"level", "DB", "beamwidth level below the maximum, dB; 3 means 3.01 (default 3)"};
-constexpr OptionDefinition aperture{"aperture", "W,H", "aperture width and height (one value: a square aperture)",
-                                    0, required, "from"};
-constexpr OptionDefinition length{"length", "L", "axial length from the waveguide to the aperture", 0, required,
-                                  "from"};
-constexpr OptionDefinition from{"from", "FILE.json", "take the horn from a design's JSON output (tarniq-cli design ... --format json)"};
+constexpr OptionDefinition aperture{.name = "aperture", .value_name = "W,H",
+                                    .help = "aperture width and height (one value: a square aperture)",
+                                    .need = required, .unless = "from", .kind = ValueKind::length};
+constexpr OptionDefinition length{.name = "length", .value_name = "L",
+                                  .help = "axial length from the waveguide to the aperture", .need = required,
+                                  .unless = "from", .kind = ValueKind::length};
+constexpr OptionDefinition from{.name = "from", .value_name = "FILE.json",
+                                .help = "take the horn from a design's JSON output (tarniq-cli design ... --format json)",
+                                .kind = ValueKind::file};
 constexpr OptionDefinition row{"row", "N", "the row of the --from file to take, from 1 (default 1)", 0,
                                Need::optional, {}, "from"};
 constexpr OptionDefinition method{"method", "pattern|table",
-                                  "pattern (the pattern-true values, default) or table (the interactive program's)"};
+                                  "pattern (beamwidths of the computed pattern, default) or table (read from the "
+                                  "universal beamwidth table)"};
+
+// --plot: the SVG file a verb draws into.
+constexpr OptionDefinition plot(std::string_view help) {
+  return {.name = "plot", .value_name = "FILE.svg", .help = help, .kind = ValueKind::file};
+}
 
 std::vector<VerbDefinition> make_verb_table() {
   return {
@@ -37,7 +51,7 @@ std::vector<VerbDefinition> make_verb_table() {
         {"h-beamwidth", "DEG", "H-plane full beamwidth of a rectangular horn, degrees", 0, required, "square"},
         {"beamwidth", "DEG", "full beamwidth of a square horn, degrees", 0, Need::with_option, {}, "square"},
         {"square", "", "a square horn on a square waveguide"},
-        {"plane", "e|h|average", "square horn: the plane --beamwidth prescribes (default e)"},
+        {"plane", "e|h|average", "square horn: the plane of the prescribed beamwidth (default e)"},
         level,
         {"s", "S|START:STOP:STEP",
          "aperture phase deviation S, wavelengths, of the plane with the larger aperture (table method: the "
@@ -45,7 +59,7 @@ std::vector<VerbDefinition> make_verb_table() {
         method,
         {"frequency", "GHZ", "design frequency, GHz", 0, required},
         waveguide, waveguide_size, units, format, output,
-        {"plot", "FILE.svg", "draw gain and dimensions against S into FILE.svg"}},
+        plot("draw gain and dimensions against S into FILE.svg")},
        design_verb},
       {"gain-design",
        "the optimum-gain horn for a prescribed gain",
@@ -53,7 +67,7 @@ std::vector<VerbDefinition> make_verb_table() {
        {{"gain", "DBI", "gain of the horn, dBi", 0, required},
         {"frequency", "GHZ", "design frequency, GHz", 0, required},
         level, waveguide, waveguide_size, units, format, output,
-        {"plot", "FILE.svg", "draw the horn's gain and beamwidths over its band into FILE.svg"}},
+        plot("draw the horn's gain and beamwidths over its band into FILE.svg")},
        gain_design_verb},
       {"analyze",
        "gain and beamwidths of a horn over frequency",
@@ -63,7 +77,7 @@ std::vector<VerbDefinition> make_verb_table() {
         {"level", "DB", "add E- and H-plane beamwidth columns at this level, dB (3 means 3.01)"},
         method,
         waveguide, waveguide_size, units, format, output,
-        {"plot", "FILE.svg", "draw gain and beamwidths against frequency into FILE.svg"}},
+        plot("draw gain and beamwidths against frequency into FILE.svg")},
        analyze_verb},
       {"pattern",
        "E- and H-plane pattern cuts of a horn at one frequency",
@@ -72,7 +86,7 @@ std::vector<VerbDefinition> make_verb_table() {
         {"frequency", "GHZ", "frequency, GHz", 0, required},
         {"angles", "START:STOP:STEP", "angles off boresight, degrees, -180 to 180 (default -90:90:0.5)"},
         waveguide, waveguide_size, units, format, output,
-        {"plot", "FILE.svg", "draw both cuts against angle into FILE.svg"},
+        plot("draw both cuts against angle into FILE.svg"),
         {"polar", "", "draw the plot on polar axes"}},
        pattern_verb},
       {"waveguides",

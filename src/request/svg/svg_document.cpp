@@ -85,6 +85,9 @@ std::vector<std::string> wrap_text(std::string_view text, double max_width, doub
 
 Document::Document(int width, std::string_view title) : width_(width), title_(title) {}
 
+Document::Document(int width, int height, std::string_view title)
+    : width_(width), height_(static_cast<double>(height)), title_(title) {}
+
 void Document::open(std::string_view element, const std::vector<std::pair<std::string, std::string>>& attributes) {
   out_ += "<" + std::string(element);
   for (const auto& [name, value] : attributes) out_ += " " + name + "=\"" + value + "\"";
@@ -129,6 +132,8 @@ void Document::polyline(const std::vector<std::pair<double, double>>& points, st
   }
   out_ += "\"/>\n";
 }
+
+std::string Document::finish() { return finish(height_); }
 
 std::string Document::finish(double height) {
   const std::string w = std::to_string(width_);

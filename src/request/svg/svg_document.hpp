@@ -29,11 +29,12 @@ double text_width(std::string_view text, double font_size);
 // can be.
 std::vector<std::string> wrap_text(std::string_view text, double max_width, double font_size);
 
-// A standalone SVG 1.1 document built element by element; its height is
-// known at the end, when the layout has been worked out.
+// A standalone SVG 1.1 document built element by element. Its height is
+// given at the start, or at the end when the layout has been worked out.
 class Document {
  public:
   Document(int width, std::string_view title);
+  Document(int width, int height, std::string_view title);
 
   int width() const { return width_; }
 
@@ -51,11 +52,13 @@ class Document {
   // The points as one polyline each run without a gap.
   void polyline(const std::vector<std::pair<double, double>>& points, std::string_view attributes);
 
-  // The document, height pixels tall.
+  // The document, height pixels tall (or as tall as given at the start).
   std::string finish(double height);
+  std::string finish();
 
  private:
   int width_;
+  double height_ = 0.0;
   std::string title_;
   std::string out_;
 };

@@ -6,6 +6,7 @@
 
 #include "request/output/number_text.hpp"
 #include "request/svg/axis.hpp"
+#include "request/svg/labels.hpp"
 #include "request/svg/layout.hpp"
 #include "request/svg/plot.hpp"
 #include "request/svg/svg_document.hpp"
@@ -13,6 +14,9 @@
 namespace tarniq::request {
 namespace {
 
+using svg::Box;
+using svg::Clearance;
+using svg::Label;
 using svg::px;
 
 constexpr int page_width = 480;
@@ -20,25 +24,6 @@ constexpr double radius = 184.0;
 constexpr double centre_x = page_width / 2.0;
 constexpr double angle_label_gap = 8.0;  // from the rim to an angle's label
 constexpr double label_row = 18.0;       // rows of ring labels under a half disc
-constexpr double label_padding = 2.0;    // kept clear around a label
-
-// A label's box, pixels.
-struct Box {
-  double x0, y0, x1, y1;
-  bool overlaps(const Box& other) const { return x0 < other.x1 && other.x0 < x1 && y0 < other.y1 && other.y0 < y1; }
-  bool holds(double x, double y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
-};
-
-// A label of text_size centred on (x, y).
-struct Label {
-  std::string text;
-  double x, y;
-  Box box() const {
-    const double half_width = svg::text_width(text, svg::text_size) / 2.0 + label_padding;
-    const double half_height = svg::text_size * 0.5 + label_padding;
-    return {x - half_width, y - half_height, x + half_width, y + half_height};
-  }
-};
 
 struct Polar {
   double floor, top, centre_y;
@@ -66,56 +51,6 @@ bool all_in_half(const PolarChart& chart) {
     for (std::size_t i = 0; i < series.x.size() && i < series.y.size(); ++i)
       if (series.y[i] && std::isfinite(*series.y[i]) && std::fabs(series.x[i]) > 90.0) return false;
   return true;
-}
-
-// What labels must keep clear of: points along the curves and the reference
-// rings, and the labels placed so far.
-class Clearance {
- public:
-  void add_point(double x, double y) { points_.emplace_back(x, y); }
-  // The segment's points at most 3 pixels apart.
-  void add_segment(std::pair<double, double> a, std::pair<double, double> b) {
-    const double length = std::hypot(b.first - a.first, b.second - a.second);
-    const int steps = std::max(1, static_cast<int>(std::ceil(length / 3.0)));
-    for (int k = 0; k <= steps; ++k) {
-      const double t = static_cast<double>(k) / steps;
-      add_point(a.first + t * (b.first - a.first), a.second + t * (b.second - a.second));
-    }
-  }
-  void add_label(const Label& label) { boxes_.push_back(label.box()); }
-
-  // How many obstacles the label would touch.
-  std::size_t collisions(const Label& label) const {
-    const Box box = label.box();
-    std::size_t count = 0;
-    for (const auto& [x, y] : points_) count += box.holds(x, y);
-    for (const auto& other : boxes_) count += box.overlaps(other);
-    return count;
-  }
-
- private:
-  std::vector<std::pair<double, double>> points_;
-  std::vector<Box> boxes_;
-};
-
-// The first candidate clear of everything, if any, now kept clear of too.
-std::optional<Label> place_clear(const std::vector<Label>& candidates, Clearance& clearance) {
-  for (const auto& candidate : candidates) {
-    if (clearance.collisions(candidate) != 0) continue;
-    clearance.add_label(candidate);
-    return candidate;
-  }
-  return std::nullopt;
-}
-
-// The first candidate clear of everything, else the one touching least.
-Label place(const std::vector<Label>& candidates, Clearance& clearance) {
-  if (const auto clear = place_clear(candidates, clearance)) return *clear;
-  const auto fewest = std::min_element(candidates.begin(), candidates.end(), [&](const Label& a, const Label& b) {
-    return clearance.collisions(a) < clearance.collisions(b);
-  });
-  clearance.add_label(*fewest);
-  return *fewest;
 }
 
 // Candidate angles for labels on the rings, best first: `start`, then

@@ -123,7 +123,7 @@ TEST(Program, PatternPlotMapsBackToTheCsv) {
     const auto csv = testing::read_csv(read_file(dir / "cut.csv"));
     const testing::XmlElement svg = testing::read_xml(read_file(dir / "cut.svg"));
     const testing::XmlElement* area = nullptr;
-    for (const auto* element : svg.all(polar ? "circle" : "rect"))
+    for (const auto* element : svg.all(polar ? "path" : "rect"))
       if (element->attributes.count("class") != 0) area = element;
     ASSERT_NE(area, nullptr);
     const double floor = testing::number(*area, polar ? "data-level-min" : "data-y-min");

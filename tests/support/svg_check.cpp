@@ -34,7 +34,8 @@ Point chart_data(const XmlElement& area, const Point& pixel) {
 }
 
 Point polar_data(const XmlElement& area, const Point& pixel) {
-  const double cx = number(area, "cx"), cy = number(area, "cy"), radius = number(area, "r");
+  const double cx = number(area, "data-centre-x"), cy = number(area, "data-centre-y");
+  const double radius = number(area, "data-radius");
   const double low = number(area, "data-level-min"), high = number(area, "data-level-max");
   const double dx = pixel.first - cx, dy = cy - pixel.second;
   const double angle = std::atan2(dx, dy) * 180.0 / std::numbers::pi;

@@ -1,6 +1,8 @@
 // Building the page's answer from the request layer's outcome and output formats.
 #include "page_response.hpp"
 
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 
 #include "request/output/formats.hpp"
@@ -45,14 +47,48 @@ std::string dump(const json& document) {
   return document.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
+std::string_view need_name(request::Need need) {
+  switch (need) {
+    case request::Need::required: return "required";
+    case request::Need::with_option: return "with_option";
+    case request::Need::optional: break;
+  }
+  return "optional";
+}
+
+std::string_view kind_name(request::ValueKind kind) {
+  switch (kind) {
+    case request::ValueKind::length: return "length";
+    case request::ValueKind::file: return "file";
+    case request::ValueKind::plain: break;
+  }
+  return "plain";
+}
+
+// The stand-ins of a required option that the verb has.
+json stand_ins(const request::VerbDefinition& verb, std::string_view unless) {
+  json names = json::array();
+  while (!unless.empty()) {
+    const std::string_view name = unless.substr(0, unless.find(' '));
+    if (request::find_option(verb, name) != nullptr) names.push_back(name);
+    unless.remove_prefix(std::min(unless.size(), name.size() + 1));
+  }
+  return names;
+}
+
+json option_json(const request::VerbDefinition& verb, const request::OptionDefinition& option) {
+  return {{"name", option.name}, {"value", option.value_name}, {"help", option.help},
+          {"need", need_name(option.need)}, {"unless", stand_ins(verb, option.unless)}, {"with", option.with},
+          {"kind", kind_name(option.kind)}};
+}
+
 }  // namespace
 
 std::string verbs_json() {
   json verbs = json::array();
   for (const auto& verb : request::verb_table()) {
     json options = json::array();
-    for (const auto& option : verb.options)
-      options.push_back({{"name", option.name}, {"value", option.value_name}, {"help", request::help_line(verb, option)}});
+    for (const auto& option : verb.options) options.push_back(option_json(verb, option));
     verbs.push_back(
         {{"name", verb.name}, {"summary", verb.summary}, {"example", verb.example}, {"options", std::move(options)}});
   }

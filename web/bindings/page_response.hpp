@@ -8,13 +8,19 @@
 
 namespace tarniq::web {
 
-// The verbs and their options from the command line's own table:
-// [{"name", "summary", "example", "options": [{"name", "value", "help"}]}].
+// The verbs and their options from the request layer's one table:
+// [{"name", "summary", "example", "options": [{"name", "value", "help",
+// "need", "unless", "with", "kind"}]}]: "value" is the value's name ("" for
+// a flag), "help" the option's own line without what makes it required;
+// "need" is "optional", "required" (unless one of the options in "unless"
+// is given) or "with_option" (required with the option "with"), "kind"
+// "plain", "length" (lengths in --units) or "file".
 std::string verbs_json();
 
 // Runs the request, with its plot where the verb draws one, and answers
-// {"status", "error"}: the command line's status (0 done, 1 no result, 2 a
-// mistake in the request) or 70 for a fault of the program, and the message.
+// {"status", "error", "option"}: the command line's status (0 done, 1 no
+// result, 2 a mistake in the request) or 70 for a fault of the program, the
+// message, and the option a mistake is about (no dashes; empty for none).
 // When done it adds "columns" ([{"name", "text"}]), "cells" (each row's texts
 // rounded as the text table rounds them), and the command line's outputs
 // "json", "csv" and "svg". Never throws.

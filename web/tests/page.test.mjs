@@ -7,7 +7,7 @@ import { after, before, test } from 'node:test';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
 import { launchBrowser, openPage, readResults, runsSoFar, settled, watchedPage } from './support/browser.mjs';
-import { runCli } from './support/cli.mjs';
+import { cliHelp, cliVerbs, runCli } from './support/cli.mjs';
 import { serveFolder } from './support/static_server.mjs';
 
 const HERE = dirname(fileURLToPath(import.meta.url));
@@ -62,6 +62,25 @@ function assertShownIsRounded(results, where) {
   });
 }
 
+// Headings for people: words rather than the CSV's name, with the unit its
+// suffix names; a few spelled out.
+const UNIT_WORDS = { cm: 'cm', mm: 'mm', in: 'in', ghz: 'GHz', deg: '°', dbi: 'dBi' };
+const SOME_HEADINGS = {
+  aperture_width_cm: 'Aperture width (cm)', h_slant_radius_mm: 'H-plane slant radius (mm)', gain_dbi: 'Gain (dBi)',
+  frequency_ghz: 'Frequency (GHz)', e_3db_deg: 'E-plane beamwidth, 3 dB (°)', te10_cutoff_ghz: 'TE10 cutoff (GHz)',
+  s: 'S (λ)', angle_deg: 'Angle (°)',
+};
+
+function assertHeadingsReadable(shown, where) {
+  shown.columns.forEach((key, c) => {
+    const heading = shown.headings[c];
+    const unit = /_(cm|mm|in|ghz|deg|dbi)$/.exec(key);
+    assert.ok(!heading.includes('_') && /^[A-Z]/.test(heading), `${where}: heading "${heading}" of ${key}`);
+    if (unit) assert.ok(heading.endsWith(` (${UNIT_WORDS[unit[1]]})`), `${where}: heading "${heading}" of ${key}`);
+    if (key in SOME_HEADINGS) assert.equal(heading, SOME_HEADINGS[key], where);
+  });
+}
+
 // Several addresses of each verb: designs of both shapes, methods, levels and
 // units, custom waveguides, ranges that leave S without a design, wide and
 // polar patterns, and the catalogue.
@@ -95,7 +114,11 @@ test('each verb: the table, warnings and plot equal tarniq-cli --format json for
     assert.deepEqual(shown.columns, cli.csv.split('\r\n')[0].split(','), `${query}: columns`);
     assertRowsMatch(shown.rows, expected.rows, query.includes('method=table') ? 1e-6 : 1e-9, query);
     assertShownIsRounded(shown, query);
-    assert.deepEqual(shown.warnings, expected.warnings, `${query}: warnings`);
+    assertHeadingsReadable(shown, query);
+    // A wide screen shows a design's ten columns as a table, not as cards.
+    if (query.startsWith('verb=design&e-beamwidth')) assert.equal(shown.stacked, false, query);
+    assert.deepEqual(shown.warnings, expected.warnings.map(({ code, message }) => ({ code, message })),
+      `${query}: warnings`);
     assert.equal(shown.plotted, cli.svg !== '', `${query}: plot`);
     assert.equal(shown.units, expected.units, `${query}: the unit field shows the result's unit`);
   }
@@ -113,7 +136,7 @@ const BAD_INPUT = [
   ['verb=analyze&aperture=1,1&length=20&waveguide=WR-90&frequency=10', null],
   ['verb=design&e-beamwidth=30&h-beamwidth=200&frequency=10&waveguide=WR-90', 'h-beamwidth'],
   ['verb=design&e-beamwidth=30&h-beamwidth=20&frequency=10&waveguide=WR-90&s=0.5:0.1:0.1', 's'],
-  ['verb=design&square=true&beamwidth=20&frequency=10&waveguide=WR-90', 'square'],
+  ['verb=design&square=true&beamwidth=20&frequency=10&waveguide=WR-90', 'waveguide'],
   ['verb=pattern&aperture=11,8&length=20&waveguide=WR-999&frequency=10', 'waveguide'],
   ['verb=pattern&aperture=11,8&length=-2&waveguide=WR-90&frequency=10', 'length'],
   ['verb=pattern&aperture=11,8&length=20&waveguide=WR-90&frequency=10&angles=0:1e9:1', 'angles'],
@@ -168,6 +191,42 @@ async function clickField(page, selector) {
   await settled(page, runs);
 }
 
+
+// A new unit converts every typed length, so the horn and its results stay
+// the same; back in the first unit the lengths read as typed.
+test('the unit switch converts the typed lengths and keeps the results', async () => {
+  const { page, log } = await freshPage();
+  for (const [query, steps] of [
+    ['verb=analyze&aperture=10.718,5.02&length=17.514&waveguide=WR-90&frequency=10&units=cm', [
+      ['in', { aperture: '4.219685,1.9764', length: '6.895276' }],
+      ['mm', { aperture: '107.18,50.2', length: '175.14' }],
+      ['cm', { aperture: '10.718,5.02', length: '17.514' }]]],
+    ['verb=design&e-beamwidth=30&h-beamwidth=20&frequency=10&waveguide-size=2.286,1.016&units=cm&s=0.2:0.3:0.1', [
+      ['in', { 'waveguide-size': '0.9,0.4' }],
+      ['cm', { 'waveguide-size': '2.286,1.016' }]]],
+  ]) {
+    await openPage(page, `${PAGE_URL}?${query}`);
+    const first = await readResults(page);
+    for (const [unit, lengths] of steps) {
+      await setField(page, 'field-units', unit);
+      const shown = await readResults(page);
+      assert.equal(shown.state, 'ready', `${query} in ${unit}: ${shown.alert}`);
+      const typed = await page.evaluate((names) => Object.fromEntries(names.map((name) =>
+        [name, document.getElementById(`field-${name}`).value])), Object.keys(lengths));
+      assert.deepEqual(typed, lengths, `${query} in ${unit}`);
+      assert.match(shown.address, new RegExp(`&units=${unit}`));
+      // The same horn: every value that is no length shows as before.
+      first.columns.forEach((key, c) => {
+        if (!/_(cm|mm|in)$/.test(key)) assert.deepEqual(shown.shown.map((row) => row[c]), first.shown.map((row) => row[c]), `${query} in ${unit}: ${key}`);
+      });
+    }
+    const back = new URLSearchParams((await readResults(page)).address);
+    for (const [name, value] of new URLSearchParams(query)) assert.equal(back.get(name), value, `back where it started: ${name}`);
+  }
+  assert.deepEqual(log.errors, []);
+  await page.close();
+});
+
 test('the address is the state: edits update it, a link reproduces the result, Back returns', async () => {
   const { page, log } = await freshPage();
   await openPage(page, `${PAGE_URL}?verb=gain-design&gain=22.6&frequency=11&waveguide=WR-90&units=cm`);
@@ -208,7 +267,7 @@ test('the address is the state: edits update it, a link reproduces the result, B
   const sized = await readResults(page);
   assert.match(sized.address, /&waveguide-size=2\.286,1\.016&units=cm$/);
   assertRowsMatch(sized.rows, named.rows.map((row) => Object.fromEntries(Object.entries(row)
-    .map(([key, text]) => [key, Number(text)]))), 1e-9, 'WR-90 by size');
+    .map(([key, text]) => [key, key === 's_plane' ? text : Number(text)]))), 1e-9, 'WR-90 by size');
   assert.deepEqual(log.errors, []);
   await page.close();
 });
@@ -350,8 +409,145 @@ test('one self-contained file: works from disk and from a web server, asks the n
   await page.close();
 });
 
-test('every field labelled, every verb readable on a narrow screen', async () => {
-  const { page, log } = await freshPage({ width: 360, height: 740 });
+// What the page offers of a verb's options: all but the files (it draws the
+// plot itself and downloads the results), the output format, and --row (only
+// with --from).
+const WITHHELD = new Set(['format', 'output', 'plot', 'from', 'row']);
+
+// The page paints its form from the verb table built into it, before its
+// engine answers; the table is the command line's (tarniq-cli VERB --help
+// lists the same options, value names and help lines); and a worker that
+// never answers is given up for the page itself within a few seconds.
+test('the form comes from the built-in verb table at once; a silent worker is replaced by the page', async () => {
+  const { page, log } = await freshPage();
+  await page.evaluateOnNewDocument(() => {
+    window.Worker = class { postMessage() {} terminate() {} };
+  });
+  const query = 'verb=gain-design&gain=20&frequency=10&waveguide=WR-90';
+  await page.goto(`${PAGE_URL}?${query}`);
+  const before = await page.evaluate(() => ({
+    state: document.body.dataset.state,
+    verbs: [...document.querySelectorAll('#verbs input')].map((radio) => radio.value),
+    fields: [...document.querySelectorAll('.field')].map((field) => field.dataset.option),
+    waveguides: document.getElementById('field-waveguide').options.length,
+    table: JSON.parse(document.getElementById('page-data').textContent).verbs,
+  }));
+  assert.equal(before.state, 'busy', 'no answer yet');
+  assert.deepEqual(before.fields, ['gain', 'frequency', 'waveguide', 'waveguide-size', 'level', 'units']);
+  // The waveguide list is built in too: the catalogue, and the entry for a typed size.
+  const catalogueRows = runCli('verb=waveguides').csv.trim().split('\r\n').length - 1;
+  assert.equal(before.waveguides, catalogueRows + 1);
+  assert.deepEqual(before.verbs, cliVerbs());
+  for (const verb of before.table) {
+    const cli = cliHelp(verb.name);
+    assert.deepEqual(verb.options.map((option) => option.name), cli.map((entry) => entry.name), verb.name);
+    verb.options.forEach((option, i) => {
+      const text = cli[i].text;
+      const rest = option.value === '' ? text : text.slice(option.value.length + 1);
+      assert.ok(option.value === '' || text.startsWith(`${option.value} `), `${verb.name} --${option.name}: ${text}`);
+      assert.ok(rest.startsWith(option.help) && /^( \((required|with)[^)]*\))?$/.test(rest.slice(option.help.length)),
+        `${verb.name} --${option.name}: "${rest}" against "${option.help}"`);
+    });
+    // The verb's form, before any answer: the options it offers, each with its
+    // help line, those a request needs first and the rest folded, each part in
+    // the table's order.
+    await page.click(`#verb-${verb.name}`);
+    const form = await page.evaluate(() => Object.fromEntries(['fields', 'more-fields'].map((id) =>
+      [id, [...document.getElementById(id).querySelectorAll('.field')].map((field) =>
+        [field.dataset.option, field.querySelector('.hint').textContent])])));
+    const offered = verb.options.filter((option) => !WITHHELD.has(option.name));
+    const order = (fields) => fields.map(([name]) => offered.findIndex((option) => option.name === name));
+    for (const part of Object.values(form)) assert.deepEqual(order(part), [...order(part)].sort((a, b) => a - b), verb.name);
+    assert.deepEqual([...form.fields, ...form['more-fields']].sort(),
+      offered.map((option) => [option.name, option.help]).sort(), verb.name);
+    for (const option of offered.filter((candidate) => candidate.need === 'required'))
+      assert.ok(form.fields.some(([name]) => name === option.name), `${verb.name}: ${option.name} among the key fields`);
+  }
+  // The page computes in itself once the worker has been given up.
+  await page.goto(`${PAGE_URL}?${query}`);
+  await settled(page);
+  const shown = await readResults(page);
+  assert.equal(shown.state, 'ready', shown.alert);
+  assertRowsMatch(shown.rows, JSON.parse(runCli(query).json).rows, 1e-9, 'computed in the page');
+  assert.ok(await page.evaluate(() => Number(document.body.dataset.computeMs)) >= 2900, 'after the worker was given up');
+  assert.deepEqual(log.errors, []);
+  await page.close();
+});
+
+// On a phone (390 by 844) each verb's page: every field labelled, nothing
+// wider than the screen, the optional fields folded so that the results come
+// soon after the key fields (and a link leads there), every column of the
+// table in sight (wrapped headings, or each row as a card), a long table
+// folded under its plot, and the plot's text at 10 pixels or more.
+test('a phone: labelled fields, results soon after them, every column in sight, legible plots', async () => {
+  const { page, log } = await freshPage({ width: 390, height: 844 });
+  await openPage(page, PAGE_URL);
+  const seen = {};
+  for (const verb of ['design', 'gain-design', 'analyze', 'pattern', 'waveguides']) {
+    const runs = await runsSoFar(page);
+    if (verb !== 'design') {
+      await page.click(`#verb-${verb}`);
+      await settled(page, runs);
+    }
+    const layout = await page.evaluate(() => {
+      const frame = document.getElementById('table-frame');
+      const fold = document.getElementById('table-fold');
+      const svg = document.querySelector('#plot svg');
+      const scale = svg ? svg.getBoundingClientRect().width / svg.viewBox.baseVal.width : 1;
+      const link = document.getElementById('to-results').getBoundingClientRect();
+      return {
+        unlabelled: [...document.querySelectorAll('input, select')]
+          .filter((control) => control.labels.length === 0 || control.labels[0].textContent.trim() === '')
+          .map((control) => control.id),
+        overflow: document.documentElement.scrollWidth - window.innerWidth,
+        state: document.body.dataset.state,
+        moreFolded: !document.getElementById('more').open,
+        resultsAt: document.getElementById('output').getBoundingClientRect().top + scrollY,
+        formEnd: document.getElementById('request').getBoundingClientRect().bottom + scrollY,
+        link: link.top >= 0 && link.bottom <= innerHeight && link.width > 0,
+        columnsInSight: frame.scrollWidth <= frame.clientWidth || !fold.open,
+        keyed: [...frame.querySelectorAll('td')].every((td) => td.dataset.key && td.dataset.label),
+        tableFolded: !fold.open,
+        plotFirst: Boolean(svg) && (document.getElementById('plot').compareDocumentPosition(fold) & Node.DOCUMENT_POSITION_FOLLOWING) !== 0,
+        smallestText: svg ? Math.min(...[...svg.querySelectorAll('text')].map((text) =>
+          parseFloat(getComputedStyle(text).fontSize) * scale)) : null,
+      };
+    });
+    seen[verb] = layout;
+    const { unlabelled, overflow, state, moreFolded, link, columnsInSight, keyed } = layout;
+    assert.deepEqual({ unlabelled, overflow, state, moreFolded, link, columnsInSight, keyed },
+      { unlabelled: [], overflow: 0, state: 'ready', moreFolded: true, link: true, columnsInSight: true, keyed: true }, verb);
+    assert.ok(layout.resultsAt - layout.formEnd < 40, `${verb}: the results follow the form`);
+    assert.ok(layout.resultsAt < 1.5 * 844, `${verb}: results at ${layout.resultsAt} px`);
+    if (layout.smallestText !== null) assert.ok(layout.smallestText >= 10, `${verb}: plot text ${layout.smallestText} px`);
+  }
+  // The pattern's 361 rows fold under its plot; a design's five rows come first, open.
+  assert.deepEqual([seen.pattern.tableFolded, seen.pattern.plotFirst], [true, true]);
+  assert.deepEqual([seen.design.tableFolded, seen.design.plotFirst], [false, false]);
+  // A design's ten columns do not fit: each row shows as a card, every value beside its heading.
+  const card = await page.evaluate(async () => {
+    document.getElementById('verb-design').click();
+    await new Promise((resolve) => document.addEventListener('tarniq:updated', resolve, { once: true }));
+    const td = document.querySelector('#table-frame td[data-key="axial_length_cm"]');
+    return { stacked: td.closest('table').classList.contains('stacked'), label: getComputedStyle(td, '::before').content };
+  });
+  assert.deepEqual(card, { stacked: true, label: '"Axial length (cm)"' });
+  // An error about a folded option opens the fold to show it.
+  await openPage(page, `${PAGE_URL}?verb=design&e-beamwidth=30&h-beamwidth=20&frequency=10&waveguide=WR-90&level=-1`);
+  const folded = await page.evaluate(() => ({
+    open: document.getElementById('more').open,
+    error: document.getElementById('error-level').textContent,
+  }));
+  assert.equal(folded.open, true);
+  assert.match(folded.error, /--level/);
+  assert.deepEqual(log.errors, []);
+  await page.close();
+});
+
+// The page's own words say nothing of the command line: no "tarniq-cli",
+// no "--option", no verbs; only the line that shows the same request does.
+test('no command-line wording in the page\'s text', async () => {
+  const { page, log } = await freshPage();
   await openPage(page, PAGE_URL);
   for (const verb of ['design', 'gain-design', 'analyze', 'pattern', 'waveguides']) {
     const runs = await runsSoFar(page);
@@ -359,14 +555,13 @@ test('every field labelled, every verb readable on a narrow screen', async () =>
       await page.click(`#verb-${verb}`);
       await settled(page, runs);
     }
-    const layout = await page.evaluate(() => ({
-      unlabelled: [...document.querySelectorAll('input, select')]
-        .filter((control) => control.labels.length === 0 || control.labels[0].textContent.trim() === '')
-        .map((control) => control.id),
-      overflow: document.documentElement.scrollWidth - window.innerWidth,
-      state: document.body.dataset.state,
-    }));
-    assert.deepEqual(layout, { unlabelled: [], overflow: 0, state: 'ready' }, verb);
+    const text = await page.evaluate(() => {
+      const copy = document.body.cloneNode(true);
+      copy.querySelector('#command-line').remove();
+      for (const node of copy.querySelectorAll('script, svg')) node.remove();
+      return copy.textContent;
+    });
+    assert.doesNotMatch(text, /tarniq-cli|--[a-z]|\bverbs?\b/i, verb);
   }
   assert.deepEqual(log.errors, []);
   await page.close();

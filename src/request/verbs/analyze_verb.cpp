@@ -1,6 +1,8 @@
 // The analyze verb: gain and 3 dB and 10 dB beamwidths of a horn over frequency.
 #include <array>
 #include <cmath>
+#include <functional>
+#include <optional>
 
 #include "request/columns.hpp"
 #include "request/svg/plot.hpp"
@@ -86,6 +88,40 @@ Series column_series(const Result& result, std::string_view column, std::string 
   return series;
 }
 
+// Whether a beamwidth jumps between two frequencies rather than changing
+// steeply: halving the interval ten times, each time keeping the half with
+// the larger step, leaves a step of a quarter of the first or more (a
+// steep but continuous change shrinks to nothing; the change often steepens
+// on either side of a jump, so the jump itself may be the smaller part).
+bool confirmed_jump(const std::function<std::optional<double>(double)>& width, double f1, double w1, double f2,
+                    double w2) {
+  constexpr int halvings = 10;
+  constexpr double kept = 0.25;
+  const double step = std::fabs(w2 - w1);
+  for (int i = 0; i < halvings; ++i) {
+    const double middle = 0.5 * (f1 + f2);
+    const std::optional<double> w = width(middle);
+    if (!w) return false;
+    if (std::fabs(*w - w1) >= std::fabs(w2 - *w)) {
+      f2 = middle, w2 = *w;
+    } else {
+      f1 = middle, w1 = *w;
+    }
+    if (std::fabs(w2 - w1) < kept * step) return false;
+  }
+  return true;
+}
+
+// The beamwidth curve's jumps: the steps that stand out, confirmed on the
+// pattern between their two frequencies.
+std::vector<std::size_t> beamwidth_jumps(const Series& series, const Horn& horn, Plane plane, double level_db) {
+  const auto width = [&](double ghz) { return beamwidth(horn, ghz * hertz_per_gigahertz, plane, level_db); };
+  std::vector<std::size_t> jumps;
+  for (const std::size_t i : find_jumps(series))
+    if (confirmed_jump(width, series.x[i - 1], *series.y[i - 1], series.x[i], *series.y[i])) jumps.push_back(i);
+  return jumps;
+}
+
 std::string plot(const Result& result, const HornInput& horn, const Range& range, DesignMethod method,
                  LengthUnit unit) {
   Chart chart;
@@ -101,6 +137,16 @@ std::string plot(const Result& result, const HornInput& horn, const Range& range
                 column_series(result, "h_10db_deg", "H plane, 10 dB")},
                {},
                std::nullopt};
+  // A pattern's beamwidth jumps where a shoulder of the pattern rises
+  // through its level: the crossing moves from inside the shoulder to beyond
+  // it. (The table method's beamwidths come from no pattern.)
+  if (method == DesignMethod::pattern) {
+    const std::array<std::pair<Plane, double>, 4> curves{
+        {{Plane::e, half_power_db}, {Plane::h, half_power_db}, {Plane::e, 10.0}, {Plane::h, 10.0}}};
+    for (std::size_t n = 0; n < curves.size(); ++n)
+      widths.series[n].jumps = beamwidth_jumps(widths.series[n], horn.horn, curves[n].first, curves[n].second);
+    widths.jump_note = "jump: a shoulder of the pattern crosses the level";
+  }
   chart.panels = {std::move(gain), std::move(widths)};
   return render_chart(chart);
 }

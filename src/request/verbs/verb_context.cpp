@@ -115,7 +115,7 @@ Waveguide read_feed(const VerbContext& context) {
     } catch (const InvalidArgument&) {
       throw UsageError("waveguide", "--waveguide " + in_quotes(name) +
                                         " is not a standard waveguide (WR-2300 to WR-10, R3 to R900, WG00 to "
-                                        "WG27); tarniq-cli waveguides lists them");
+                                        "WG27), all in the list of waveguides");
     }
   }
   const auto [width, height] = options.positive_pair("waveguide-size", OptionReader::Pair::two_values);

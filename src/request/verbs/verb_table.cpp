@@ -13,20 +13,34 @@ constexpr Need required = Need::required;
 
 constexpr OptionDefinition waveguide{"waveguide", "NAME", "standard feed waveguide: WR-90, R100 or WG16 (all in the catalogue)",
                                      0, required, "waveguide-size from pattern-file"};
-constexpr OptionDefinition waveguide_size{"waveguide-size", "W,H", "inner width and height of another feed waveguide"};
+constexpr OptionDefinition waveguide_size{.name = "waveguide-size", .value_name = "W,H",
+                                          .help = "inner width and height of another feed waveguide",
+                                          .kind = ValueKind::length};
 constexpr OptionDefinition units{"units", "cm|mm|in", "unit of every length in and out (default cm)"};
 constexpr OptionDefinition format{"format", "table|csv|json", "output format (default table)"};
-constexpr OptionDefinition output{"output", "FILE", "write the results to FILE (default or -: standard output)", 'o'};
+constexpr OptionDefinition output{.name = "output", .value_name = "FILE",
+                                  .help = "write the results to FILE (default or -: standard output)",
+                                  .short_name = 'o', .kind = ValueKind::file};
 constexpr OptionDefinition level{"level", "DB", "beamwidth level below the maximum, dB; 3 means 3.01 (default 3)"};
-constexpr OptionDefinition aperture{"aperture", "W,H", "aperture width and height (one value: a square aperture)",
-                                    0, required, "from pattern-file"};
-constexpr OptionDefinition length{"length", "L", "axial length from the waveguide to the aperture", 0, required,
-                                  "from pattern-file"};
-constexpr OptionDefinition from{"from", "FILE.json", "take the horn from a design's JSON output (tarniq-cli design ... --format json)"};
+constexpr OptionDefinition aperture{.name = "aperture", .value_name = "W,H",
+                                    .help = "aperture width and height (one value: a square aperture)",
+                                    .need = required, .unless = "from pattern-file", .kind = ValueKind::length};
+constexpr OptionDefinition length{.name = "length", .value_name = "L",
+                                  .help = "axial length from the waveguide to the aperture", .need = required,
+                                  .unless = "from pattern-file", .kind = ValueKind::length};
+constexpr OptionDefinition from{.name = "from", .value_name = "FILE.json",
+                                .help = "take the horn from a design's JSON output (tarniq-cli design ... --format json)",
+                                .kind = ValueKind::file};
 constexpr OptionDefinition row{"row", "N", "the row of the --from file to take, from 1 (default 1)", 0,
                                Need::optional, {}, "from"};
 constexpr OptionDefinition method{"method", "pattern|table",
-                                  "pattern (the pattern-true values, default) or table (the interactive program's)"};
+                                  "pattern (beamwidths of the computed pattern, default) or table (read from the "
+                                  "universal beamwidth table)"};
+
+// --plot: the SVG file a verb draws into.
+constexpr OptionDefinition plot(std::string_view help) {
+  return {.name = "plot", .value_name = "FILE.svg", .help = help, .kind = ValueKind::file};
+}
 
 std::vector<VerbDefinition> make_verb_table() {
   return {
@@ -37,7 +51,7 @@ std::vector<VerbDefinition> make_verb_table() {
         {"h-beamwidth", "DEG", "H-plane full beamwidth of a rectangular horn, degrees", 0, required, "square"},
         {"beamwidth", "DEG", "full beamwidth of a square horn, degrees", 0, Need::with_option, {}, "square"},
         {"square", "", "a square horn on a square waveguide"},
-        {"plane", "e|h|average", "square horn: the plane --beamwidth prescribes (default e)"},
+        {"plane", "e|h|average", "square horn: the plane of the prescribed beamwidth (default e)"},
         level,
         {"s", "S|START:STOP:STEP",
          "aperture phase deviation S, wavelengths, of the plane with the larger aperture (table method: the "
@@ -45,7 +59,7 @@ std::vector<VerbDefinition> make_verb_table() {
         method,
         {"frequency", "GHZ", "design frequency, GHz", 0, required},
         waveguide, waveguide_size, units, format, output,
-        {"plot", "FILE.svg", "draw gain and dimensions against S into FILE.svg"}},
+        plot("draw gain and dimensions against S into FILE.svg")},
        design_verb},
       {"gain-design",
        "the optimum-gain horn for a prescribed gain",
@@ -53,7 +67,7 @@ std::vector<VerbDefinition> make_verb_table() {
        {{"gain", "DBI", "gain of the horn, dBi", 0, required},
         {"frequency", "GHZ", "design frequency, GHz", 0, required},
         level, waveguide, waveguide_size, units, format, output,
-        {"plot", "FILE.svg", "draw the horn's gain and beamwidths over its band into FILE.svg"}},
+        plot("draw the horn's gain and beamwidths over its band into FILE.svg")},
        gain_design_verb},
       {"feed-design",
        "the horn that feeds a dish: both beamwidths at the edge taper span the dish",
@@ -66,7 +80,7 @@ std::vector<VerbDefinition> make_verb_table() {
                                    "the S of the highest aperture efficiency, searched)"},
         {"frequency", "GHZ", "design frequency, GHz", 0, required},
         waveguide, waveguide_size, units, format, output,
-        {"plot", "FILE.svg", "draw the efficiencies against S into FILE.svg"}},
+        plot("draw the efficiencies against S into FILE.svg")},
        feed_design_verb},
       {"analyze",
        "gain and beamwidths of a horn over frequency",
@@ -74,10 +88,11 @@ std::vector<VerbDefinition> make_verb_table() {
        {aperture, length, from, row,
         {"frequency", "GHZ|START:STOP:STEP", "frequency or frequency range, GHz", 0, required},
         {"level", "DB", "add E- and H-plane beamwidth columns at this level, dB (3 means 3.01)"},
-        {"distance", "LENGTH", "add the gain measured on the axis at this distance from the aperture"},
+        {.name = "distance", .value_name = "LENGTH",
+         .help = "add the gain measured on the axis at this distance from the aperture", .kind = ValueKind::length},
         method,
         waveguide, waveguide_size, units, format, output,
-        {"plot", "FILE.svg", "draw gain and beamwidths against frequency into FILE.svg"}},
+        plot("draw gain and beamwidths against frequency into FILE.svg")},
        analyze_verb},
       {"pattern",
        "E- and H-plane pattern cuts of a horn at one frequency",
@@ -88,7 +103,7 @@ std::vector<VerbDefinition> make_verb_table() {
         {"phi", "DEG", "one cut at this angle from the H plane toward the E plane, degrees, with its cross-polar "
                        "level and phase (default: the E- and H-plane cuts)"},
         waveguide, waveguide_size, units, format, output,
-        {"plot", "FILE.svg", "draw the cuts against angle into FILE.svg"},
+        plot("draw the cuts against angle into FILE.svg"),
         {"polar", "", "draw the plot on polar axes"}},
        pattern_verb},
       {"field",
@@ -99,7 +114,7 @@ std::vector<VerbDefinition> make_verb_table() {
         {"theta", "START:STOP:STEP", "angles off boresight, degrees, 0 to 180 (default 0:90:1)"},
         {"phi", "START:STOP:STEP", "angles from the H plane toward the E plane, degrees (default 0:345:15)"},
         waveguide, waveguide_size, units, format, output,
-        {"plot", "FILE.svg", "draw a map of the co-polar level over θ and φ into FILE.svg"}},
+        plot("draw a map of the co-polar level over θ and φ into FILE.svg")},
        field_verb},
       {"phase-center",
        "the phase centre of a horn's E- and H-plane cuts, and of both, over frequency",
@@ -108,7 +123,7 @@ std::vector<VerbDefinition> make_verb_table() {
         {"frequency", "GHZ|START:STOP:STEP", "frequency or frequency range, GHz", 0, required},
         {"level", "DB", "fit the phase where a cut is within this level of its maximum, dB (default 10)"},
         waveguide, waveguide_size, units, format, output,
-        {"plot", "FILE.svg", "draw the phase centres against frequency into FILE.svg"}},
+        plot("draw the phase centres against frequency into FILE.svg")},
        phase_center_verb},
       {"dish",
        "the efficiencies of a front-fed dish lit by a horn or by a feed pattern file",
@@ -116,14 +131,17 @@ std::vector<VerbDefinition> make_verb_table() {
        {{"f-over-d", "F/D|START:STOP:STEP", "focal length over diameter of the dish", 0, required, "edge-angle"},
         {"edge-angle", "DEG|START:STOP:STEP", "the dish's half-angle at its focus, degrees (instead of --f-over-d)"},
         aperture, length, from, row,
-        {"pattern-file", "FILE.csv", "the feed as a pattern file instead of a horn: angle_deg, e_plane_dbi, "
-                                     "h_plane_dbi, optional e_phase_deg and h_phase_deg"},
+        {.name = "pattern-file", .value_name = "FILE.csv",
+         .help = "the feed as a pattern file instead of a horn: angle_deg, e_plane_dbi, h_plane_dbi, optional "
+                 "e_phase_deg and h_phase_deg",
+         .kind = ValueKind::file},
         {"frequency", "GHZ", "frequency, GHz (a pattern file needs it only with --offset)", 0, required,
          "pattern-file"},
-        {"offset", "LENGTH", "the feed's phase centre this far from the focus toward the dish, negative away from it "
-                             "(default 0)"},
+        {.name = "offset", .value_name = "LENGTH",
+         .help = "the feed's phase centre this far from the focus toward the dish, negative away from it (default 0)",
+         .kind = ValueKind::length},
         waveguide, waveguide_size, units, format, output,
-        {"plot", "FILE.svg", "draw the efficiencies against f/D into FILE.svg"}},
+        plot("draw the efficiencies against f/D into FILE.svg")},
        dish_verb},
       {"waveguides",
        "the standard waveguides, or those whose band holds a frequency",

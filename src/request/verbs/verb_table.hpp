@@ -19,6 +19,13 @@ enum class Need {
   with_option,  // required when the request gives the option `with` (a flag set, or any value)
 };
 
+// What an option's value is, where a face treats it apart from other text.
+enum class ValueKind {
+  plain,   // a number, a range, a name or a choice, as the value name shows
+  length,  // lengths in the request's --units: a face that changes the unit converts them
+  file,    // a path on the caller's file system
+};
+
 struct OptionDefinition {
   std::string_view name;        // long name without dashes
   std::string_view value_name;  // "GHZ", "W,H"; empty for a flag
@@ -31,6 +38,7 @@ struct OptionDefinition {
   // The option it goes with: given without it, the request is refused; with
   // Need::with_option, also required whenever that option is given.
   std::string_view with = {};
+  ValueKind kind = ValueKind::plain;
 };
 
 struct VerbDefinition {

@@ -1,4 +1,4 @@
-// The page's life: load the module, build the form from the verb table, run every request, keep the address in step.
+// The page's life: the form from the built-in verb table at once, the engine started beside it, every request run, the address kept in step.
 
 const VERB_TITLES = {
   design: 'Design for beamwidths',
@@ -9,10 +9,11 @@ const VERB_TITLES = {
 };
 
 const page = {
-  engine: null,
+  engine: null,     // a promise of the engine, from the moment the page starts
+  ready: false,     // whether the engine has answered
   verbs: [],
   form: null,
-  catalogue: [],    // the waveguides verb's rows, for the waveguide list
+  catalogue: [],    // the waveguide catalogue's rows, for the waveguide list
   last: null,       // the shown answer: {verb, options, answer, result}
   pending: null,    // a run waiting for the form's edits to settle
   ticket: 0,        // the number of the newest run
@@ -31,11 +32,22 @@ function flagNames(verb) {
   return new Set(verb.options.filter((option) => option.value === '').map((option) => option.name));
 }
 
+function reason(error) {
+  return error && error.message ? error.message : String(error);
+}
+
 // One request through the request layer: its answer, or null when a newer
 // request replaced it; a failure of the engine itself (which the layer never
 // throws) becomes an answer too.
 async function ask(verb, options) {
-  const text = await page.engine.ask(verb, options);
+  let engine;
+  try {
+    engine = await page.engine;
+  } catch (error) {
+    return { status: INTERNAL_ERROR, error: `The calculation engine could not start in this browser: ${reason(error)}` };
+  }
+  page.ready = true;
+  const text = await engine.ask(verb, options);
   if (text === null) return null;
   try {
     return JSON.parse(text);
@@ -66,6 +78,7 @@ function clearResults() {
   byId('summary').textContent = '';
   byId('warnings').replaceChildren();
   byId('table-frame').replaceChildren();
+  byId('table-fold').hidden = true;
   byId('follow-ups').replaceChildren();
   byId('downloads').hidden = true;
   renderPlot(byId('plot'), '');
@@ -81,7 +94,7 @@ function showAnswer(verb, options, answer) {
   if (answer.status !== 0) {
     page.last = null;
     clearResults();
-    showFieldError(page.form, answer.error);
+    showFieldError(page.form, answer.option, answer.error);
     alert.textContent = answer.error;
     return false;
   }
@@ -91,9 +104,8 @@ function showAnswer(verb, options, answer) {
   alert.textContent = '';
   byId('summary').textContent = describeRows(result.rows.length, result.units);
   renderWarnings(byId('warnings'), result.warnings);
-  renderTable(byId('table-frame'), answer, result.rows);
+  const plotted = renderResults(byId('result-body'), answer, result.rows);
   renderFollowUps(byId('follow-ups'), page.last);
-  const plotted = renderPlot(byId('plot'), answer.svg);
   byId('download-svg').hidden = !plotted;
   byId('downloads').hidden = false;
   return true;
@@ -106,7 +118,7 @@ async function run(verb, options) {
   const ticket = ++page.ticket;
   const started = performance.now();
   const slow = setTimeout(() => {
-    if (ticket === page.ticket) byId('summary').textContent = 'Computing…';
+    if (ticket === page.ticket) byId('summary').textContent = page.ready ? 'Computing…' : 'Starting the calculation engine…';
   }, 150);
   document.body.dataset.state = 'busy';
   const answer = await ask(verb, options);
@@ -132,25 +144,27 @@ function setAddress(verb, options, push) {
   }
 }
 
-function showForm(verbName, options) {
-  const definition = findVerb(verbName) || page.verbs[0];
-  checkVerb(verbName);
-  page.form = buildForm(byId('fields'), definition, page.catalogue);
+// The folded options open on a screen wide enough to show them beside the results.
+function showForm(definition, options) {
+  checkVerb(definition.name);
+  page.form = buildForm(byId('fields'), byId('more'), byId('more-fields'), definition, page.catalogue);
+  page.form.more.open = window.matchMedia('(min-width: 50rem)').matches;
   setFormValues(page.form, options);
 }
 
-// The address as the request: its verb (design when none) with its options
-// as given, unknown ones too, so that the request layer names any mistake.
+// The address as the request: its verb (design when none) with the options
+// it gives that the page offers, unknown ones too, so that the request layer
+// names any mistake.
 function loadAddress() {
   cancelPendingEdit();
   let { verb, options } = parseQuery(location.search);
-  if (location.search.length <= 1) {
-    verb = page.verbs[0].name;
-    options = exampleOptions(page.verbs[0].example);
-  }
-  if (verb === null) verb = page.verbs[0].name;
-  showForm(verb, options);
-  if (location.search.length <= 1) setAddress(verb, options, false);
+  const empty = location.search.length <= 1;
+  if (empty) options = exampleOptions(page.verbs[0].example);
+  if (empty || verb === null) verb = page.verbs[0].name;
+  const definition = findVerb(verb);
+  if (definition) options = pageOptions(definition, options);
+  showForm(definition || page.verbs[0], options);
+  if (empty) setAddress(verb, options, false);
   run(verb, options);
 }
 
@@ -177,8 +191,8 @@ function onEdit() {
 function onVerbChange(name) {
   cancelPendingEdit();
   const definition = findVerb(name);
-  const options = exampleOptions(definition.example);
-  showForm(name, options);
+  const options = pageOptions(definition, exampleOptions(definition.example));
+  showForm(definition, options);
   setAddress(name, options, true);
   run(name, options);
 }
@@ -195,28 +209,29 @@ function download(kind) {
 function wireEvents() {
   const form = byId('request');
   form.addEventListener('submit', (event) => event.preventDefault());
-  // Every control, text or choice, reports each edit as an input event.
+  // Every control, text or choice, reports each edit as an input event. A
+  // new unit converts the typed lengths, so that the horn stays the same.
   form.addEventListener('input', (event) => {
-    if (event.target.name === 'verb') onVerbChange(event.target.value);
-    else onEdit();
+    const { name, value } = event.target;
+    if (name === 'verb') return onVerbChange(value);
+    if (name === 'units') convertLengths(page.form, value);
+    else noteTyping(page.form, event.target);
+    onEdit();
   });
   window.addEventListener('popstate', loadAddress);
   for (const kind of ['csv', 'json', 'svg']) byId(`download-${kind}`).addEventListener('click', () => download(kind));
+  // A table that no longer fits (or fits again) changes its layout.
+  const frame = byId('table-frame');
+  new ResizeObserver(() => fitTable(frame)).observe(frame);
 }
 
-async function start() {
-  let verbs;
-  try {
-    ({ engine: page.engine, verbs } = await startEngine());
-    page.verbs = JSON.parse(verbs);
-    if (!Array.isArray(page.verbs)) throw new Error(page.verbs.error);
-  } catch (error) {
-    byId('alert').textContent = `The calculation engine could not start in this browser: ${error && error.message ? error.message : error}`;
-    document.body.dataset.state = 'error';
-    return;
-  }
-  const catalogue = await ask('waveguides', { units: 'in' });
-  page.catalogue = catalogue && catalogue.status === 0 ? JSON.parse(catalogue.json).rows : [];
+// The form and the verb list come from the verb table built into the page,
+// so they show at once; the engine starts meanwhile.
+function start() {
+  const data = JSON.parse(byId('page-data').textContent);
+  page.verbs = data.verbs;
+  page.catalogue = data.waveguides;
+  page.engine = startEngine(byId('engine-module').textContent);
   buildVerbChoice();
   wireEvents();
   loadAddress();

@@ -8,6 +8,11 @@ const INTERNAL_ERROR = 70;
 // arrives: the worker is replaced rather than waited for.
 const ABANDON_AFTER_MS = 250;
 
+// A worker that has not answered its first message after this long (some
+// browsers never start a worker from a page opened as a file, and say
+// nothing) is given up for the page itself.
+const WORKER_START_MS = 3000;
+
 // Runs inside the worker (its text is sent there): answers each message
 // {id, verb, options} with {id, text}; verb null asks for the verb table.
 function engineWorkerMain() {
@@ -98,18 +103,39 @@ class PageEngine {
   }
 }
 
-// The engine and its verb table (JSON text): a worker when the browser
-// allows one and it starts, else the page itself.
-async function startEngine() {
-  const moduleText = document.getElementById('engine-module').textContent;
+function delay(ms) {
+  return new Promise((resolve) => setTimeout(resolve, ms));
+}
+
+// After the page's next paint (or a moment, for a page not shown), so that
+// loading the module in the page does not hold up the form.
+function afterPaint() {
+  return new Promise((resolve) => {
+    requestAnimationFrame(() => setTimeout(resolve, 0));
+    setTimeout(resolve, 200);
+  });
+}
+
+// The engine, once it answers: a worker when the browser allows one and it
+// answers within WORKER_START_MS, else the page itself. Its first answer is
+// the verb table, which the page already holds; here it only shows that the
+// module runs.
+async function startEngine(moduleText) {
+  let worker = null;
   try {
-    const engine = new WorkerEngine(moduleText);
-    const verbs = await engine.ask(null);
-    if (Array.isArray(JSON.parse(verbs))) return { engine, verbs };
-    engine.stop(null);
+    worker = new WorkerEngine(moduleText);
   } catch (error) {
-    // No worker here: fall through to the page.
+    // No workers here.
   }
-  const engine = new PageEngine(moduleText);
-  return { engine, verbs: await engine.ask(null) };
+  if (worker) {
+    const answer = await Promise.race([worker.ask(null), delay(WORKER_START_MS).then(() => null)]);
+    try {
+      if (answer !== null && Array.isArray(JSON.parse(answer))) return worker;
+    } catch (error) {
+      // Not a verb table: the worker failed.
+    }
+    worker.stop(null);
+  }
+  await afterPaint();
+  return new PageEngine(moduleText);
 }

@@ -1,4 +1,4 @@
-// The form: one labelled field per option of a verb, built from the command line's own option table.
+// The form: one labelled field per option of a verb, built from the request layer's verb table.
 
 // Labels for people; "{unit}" is the length unit chosen in the form. An
 // option missing here (a new one) is labelled with its name.
@@ -32,22 +32,52 @@ const FIELD_LABELS = {
 
 const CHOICE_TEXT = {
   cm: 'cm', mm: 'mm', in: 'inches',
-  pattern: 'pattern (exact beamwidths)', table: 'table (as the interactive program)',
+  pattern: 'pattern (exact beamwidths)', table: 'table (universal beamwidth table)',
   e: 'E plane', h: 'H plane', average: 'average of E and H',
 };
 
 // The waveguide list's entry for a size typed instead.
 const CUSTOM_WAVEGUIDE = '';
 
-// Fields that belong to one kind of request only; hidden fields are left out
-// of the request and the address.
+// Options the page sets itself: the output format (the downloads offer every
+// format); files too (see offeredOptions).
+const PAGE_SET_OPTIONS = new Set(['format']);
+
+// When a field is shown, where the verb table does not say: the plane of a
+// square horn's beamwidth, and a typed waveguide size. The table's own
+// relations (an option that goes with another, a required option that a set
+// flag stands in for) need no entry here.
 const FIELD_CONDITIONS = {
-  beamwidth: (form) => form.square,
-  plane: (form) => form.square,
-  'e-beamwidth': (form) => !form.square,
-  'h-beamwidth': (form) => !form.square,
-  'waveguide-size': (form) => form.customWaveguide,
+  plane: (form) => form.given('square'),
+  'waveguide-size': (form) => form.customWaveguide(),
 };
+
+// The verb's options that the page offers: all but files (the page draws the
+// plot itself and offers downloads instead of an output file), the options it
+// sets itself, and those that go only with an option it does not offer.
+function offeredOptions(verb) {
+  const withheld = new Set(verb.options
+    .filter((option) => option.kind === 'file' || PAGE_SET_OPTIONS.has(option.name))
+    .map((option) => option.name));
+  return verb.options.filter((option) => !withheld.has(option.name) && !withheld.has(option.with));
+}
+
+// A request's options without those the page does not offer for the verb;
+// names the verb lacks stay, so that the request layer names the mistake.
+function pageOptions(verb, options) {
+  const offered = new Set(offeredOptions(verb).map((option) => option.name));
+  const known = new Set(verb.options.map((option) => option.name));
+  return Object.fromEntries(Object.entries(options).filter(([name]) => offered.has(name) || !known.has(name)));
+}
+
+// The key fields come first; the rest fold under "More options". Key: every
+// option a request needs, and the options that stand in for one or that one
+// goes with.
+function isKeyOption(option, offered) {
+  if (option.need !== 'optional') return true;
+  return offered.some((other) => other.need !== 'optional' &&
+    (other.unless.includes(option.name) || other.with === option.name));
+}
 
 function fieldKind(option) {
   if (option.name === 'waveguide') return 'waveguide';
@@ -67,7 +97,7 @@ function addChoice(select, value, text) {
   select.append(element('option', { value }, text));
 }
 
-// "WR-90 — 0.9 × 0.4 in, 8.2–12.4 GHz" from a row of the waveguides verb.
+// "WR-90 — 0.9 × 0.4 in, 8.2–12.4 GHz" from a row of the waveguide catalogue.
 function waveguideText(row) {
   return `${row.name} — ${row.width_in} × ${row.height_in} in, ${row.band_low_ghz}–${row.band_high_ghz} GHz`;
 }
@@ -113,44 +143,64 @@ function buildField(option, catalogue) {
     label.append(labelText);
     wrapper.append(label, control, hint, error);
   }
-  return { name: option.name, kind, control, wrapper, labelText, error };
+  return { option, name: option.name, kind, control, wrapper, labelText, error, typed: null };
 }
 
-// The form for one verb: {verb, fields: Map of name to field, order}.
-function buildForm(container, verb, catalogue) {
+// The form for one verb: its fields (a Map of name to field), the options'
+// order, and the unit the typed lengths are in. The key fields go into
+// `container`, the others into `more` (a <details> around moreContainer).
+function buildForm(container, more, moreContainer, verb, catalogue) {
   container.replaceChildren();
+  moreContainer.replaceChildren();
+  const offered = offeredOptions(verb);
   const fields = new Map();
-  for (const option of verb.options) {
-    if (PAGE_OWNED_OPTIONS.has(option.name)) continue;
+  for (const option of offered) {
     const field = buildField(option, catalogue);
     fields.set(option.name, field);
-    container.append(field.wrapper);
+    (isKeyOption(option, offered) ? container : moreContainer).append(field.wrapper);
   }
-  return { verb, fields, order: verb.options.map((option) => option.name) };
-}
-
-function formFacts(form) {
-  const square = form.fields.get('square');
-  const waveguide = form.fields.get('waveguide');
-  return {
-    square: Boolean(square && square.control.checked),
-    customWaveguide: Boolean(waveguide && waveguide.control.value === CUSTOM_WAVEGUIDE),
+  more.hidden = moreContainer.childElementCount === 0;
+  const form = { verb, fields, order: verb.options.map((option) => option.name), unit: 'cm', more };
+  form.given = (name) => isGiven(form, name);
+  form.customWaveguide = () => {
+    const waveguide = fields.get('waveguide');
+    return Boolean(waveguide && waveguide.control.value === CUSTOM_WAVEGUIDE);
   };
+  return form;
 }
 
-function isShown(field) {
-  return !field.wrapper.hidden;
+// Whether the shown form gives the option: a flag set, a text typed, a choice made.
+function isGiven(form, name) {
+  const field = form.fields.get(name);
+  if (!field || field.wrapper.hidden) return false;
+  if (field.kind === 'flag') return field.control.checked;
+  if (field.kind === 'waveguide') return field.control.value !== CUSTOM_WAVEGUIDE;
+  return field.control.value.trim() !== '';
+}
+
+// Whether the field belongs to the request as the form stands: the verb
+// table's relations, then the page's own conditions.
+function isWanted(form, field) {
+  const { option } = field;
+  if (option.with && form.fields.has(option.with) && !form.given(option.with)) return false;
+  const standIns = option.need === 'required' ? option.unless : [];
+  if (standIns.some((name) => form.fields.get(name)?.kind === 'flag' && form.given(name))) return false;
+  const condition = FIELD_CONDITIONS[field.name];
+  return condition ? condition(form) : true;
+}
+
+function unitOf(form) {
+  const units = form.fields.get('units');
+  return units ? units.control.value : 'cm';
 }
 
 function updateForm(form) {
-  const facts = formFacts(form);
-  const units = form.fields.get('units');
-  const unit = units ? units.control.value : 'cm';
-  for (const field of form.fields.values()) {
-    const condition = FIELD_CONDITIONS[field.name];
-    field.wrapper.hidden = condition ? !condition(facts) : false;
+  // Flags first: the other fields' conditions read them.
+  const ordered = [...form.fields.values()].sort((a, b) => (b.kind === 'flag') - (a.kind === 'flag'));
+  for (const field of ordered) field.wrapper.hidden = !isWanted(form, field);
+  const unit = unitOf(form);
+  for (const field of form.fields.values())
     field.labelText.textContent = (FIELD_LABELS[field.name] || field.name).replace('{unit}', unit);
-  }
 }
 
 // Fills the fields from a request's options; a choice the list lacks is added
@@ -170,6 +220,8 @@ function setFormValues(form, options) {
       field.control.value = value;
     }
   }
+  form.unit = unitOf(form);
+  rememberLengths(form);
   updateForm(form);
 }
 
@@ -178,7 +230,7 @@ function setFormValues(form, options) {
 function readFormValues(form) {
   const options = {};
   for (const field of form.fields.values()) {
-    if (!isShown(field)) continue;
+    if (field.wrapper.hidden) continue;
     if (field.kind === 'flag') {
       if (field.control.checked) options[field.name] = 'true';
     } else if (field.kind === 'text') {
@@ -196,6 +248,8 @@ function showDefaultUnit(form, options, unit) {
   const units = form.fields.get('units');
   if (!units || options.units !== undefined || units.control.value === unit) return;
   units.control.value = unit;
+  form.unit = unit;
+  rememberLengths(form);
   updateForm(form);
 }
 
@@ -206,16 +260,14 @@ function clearFieldErrors(form) {
   }
 }
 
-// Puts the message beside the first shown field whose option it names
-// ("--frequency ..."); returns that field's name, or null.
-function showFieldError(form, message) {
-  for (const match of message.matchAll(/--([a-z0-9][a-z0-9-]*)/g)) {
-    const field = form.fields.get(match[1]);
-    if (field && isShown(field)) {
-      field.error.textContent = message;
-      field.control.setAttribute('aria-invalid', 'true');
-      return field.name;
-    }
-  }
-  return null;
+// Puts the message beside the field of the option it is about (opening the
+// folded options when it is there); returns that field's name, or null when
+// the form shows no such field.
+function showFieldError(form, option, message) {
+  const field = option ? form.fields.get(option) : undefined;
+  if (!field || field.wrapper.hidden) return null;
+  if (form.more.contains(field.wrapper)) form.more.open = true;
+  field.error.textContent = message;
+  field.control.setAttribute('aria-invalid', 'true');
+  return field.name;
 }

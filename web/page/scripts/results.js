@@ -1,8 +1,41 @@
-// The results: a table with the CSV's columns (each cell's data-key its column), the warnings and the plot, inline.
+// The results: a table with the CSV's columns under readable headings (each cell's data-key its column), the warnings and the plot.
 
 // More rows than this are left to the downloads: a table that long helps
 // nobody and slows the page.
 const MAX_SHOWN_ROWS = 2000;
+
+// A table longer than this is folded, under its plot.
+const LONG_TABLE_ROWS = 20;
+
+// Headings for columns whose name does not read well word by word; others
+// are made from their names ("h_slant_radius_cm": "H-plane slant radius (cm)").
+const COLUMN_TITLES = {
+  s: 'S (λ)',
+  s_plane: 'Plane of S',
+  e_3db: 'E-plane beamwidth, 3 dB',
+  h_3db: 'H-plane beamwidth, 3 dB',
+  e_10db: 'E-plane beamwidth, 10 dB',
+  h_10db: 'H-plane beamwidth, 10 dB',
+  e_level: 'E-plane beamwidth at the level',
+  h_level: 'H-plane beamwidth at the level',
+  e_plane: 'E plane',
+  h_plane: 'H plane',
+  te10_cutoff: 'TE10 cutoff',
+  band_low: 'Band from',
+  band_high: 'Band to',
+  iec_name: 'IEC name',
+};
+const COLUMN_WORDS = { e: 'E-plane', h: 'H-plane' };
+// The unit suffixes of column names, as a heading shows them.
+const COLUMN_UNITS = { cm: 'cm', mm: 'mm', in: 'in', ghz: 'GHz', deg: '°', dbi: 'dBi' };
+
+// "aperture_width_cm" as "Aperture width (cm)".
+function columnTitle(name) {
+  const suffix = /^(.+)_(cm|mm|in|ghz|deg|dbi)$/.exec(name);
+  const stem = suffix ? suffix[1] : name;
+  const words = COLUMN_TITLES[stem] || stem.split('_').map((word) => COLUMN_WORDS[word] || word).join(' ');
+  return words.charAt(0).toUpperCase() + words.slice(1) + (suffix ? ` (${COLUMN_UNITS[suffix[2]]})` : '');
+}
 
 // The exact value of a cell as text that reads back as the same number.
 function exactText(value) {
@@ -12,8 +45,10 @@ function exactText(value) {
 function renderTable(frame, answer, rows) {
   const table = element('table');
   const head = element('tr');
-  for (const column of answer.columns)
-    head.append(element('th', { scope: 'col', class: column.text ? 'text' : 'number' }, column.name));
+  const titles = answer.columns.map((column) => columnTitle(column.name));
+  answer.columns.forEach((column, c) => {
+    head.append(element('th', { scope: 'col', class: column.text ? 'text' : 'number', 'data-key': column.name }, titles[c]));
+  });
   table.append(element('thead'));
   table.tHead.append(head);
   const body = element('tbody');
@@ -21,7 +56,7 @@ function renderTable(frame, answer, rows) {
   for (let r = 0; r < shown; ++r) {
     const row = element('tr');
     answer.columns.forEach((column, c) => {
-      const cell = element('td', { 'data-key': column.name }, answer.cells[r][c]);
+      const cell = element('td', { 'data-key': column.name, 'data-label': titles[c] }, answer.cells[r][c]);
       const value = rows[r][column.name];
       if (value !== null && value !== undefined) cell.dataset.value = exactText(value);
       if (column.text) cell.className = 'text';
@@ -35,6 +70,34 @@ function renderTable(frame, answer, rows) {
     frame.append(element('p', { id: 'table-note' },
       `The first ${shown} of ${rows.length} rows; the CSV and JSON downloads hold them all.`));
   }
+}
+
+// A table too wide for its frame shows each row as a card of heading and
+// value pairs, so that no column is ever out of sight.
+function fitTable(frame) {
+  const table = frame.querySelector('table');
+  if (!table || frame.clientWidth === 0) return;
+  table.classList.remove('stacked');
+  frame.classList.remove('stacked');
+  if (table.scrollWidth <= frame.clientWidth + 1) return;
+  table.classList.add('stacked');
+  frame.classList.add('stacked');
+}
+
+// The table (folded when long, and then under the plot) and the plot.
+function renderResults(body, answer, rows) {
+  const fold = body.querySelector('#table-fold');
+  const figure = body.querySelector('#plot');
+  renderTable(fold.querySelector('#table-frame'), answer, rows);
+  const long = rows.length > LONG_TABLE_ROWS;
+  fold.open = !long;
+  fold.querySelector('#table-caption').textContent = long ? `Table of ${rows.length} rows` : 'Table';
+  fold.hidden = false;
+  const plotted = renderPlot(figure, answer.svg);
+  if (long) body.prepend(figure);
+  else body.append(figure);
+  fitTable(fold.querySelector('#table-frame'));
+  return plotted;
 }
 
 function renderWarnings(container, warnings) {

@@ -1,18 +1,15 @@
 // The page's state as text: the query string in the command line's words, the verbs' examples, the equivalent command.
 
-// Options the page sets itself or does not use: the plot is always drawn and
-// downloads replace the output file and format.
-const PAGE_OWNED_OPTIONS = new Set(['plot', 'output', 'format']);
-
 // "verb=gain-design&gain=22.6&..." as {verb, options}; a repeated name keeps
-// its last value, as on the command line.
+// its last value, as on the command line. The options are all those given;
+// the page drops those it does not offer (pageOptions).
 function parseQuery(search) {
   const params = new URLSearchParams(search);
   let verb = null;
   const options = {};
   for (const [name, value] of params) {
     if (name === 'verb') verb = value;
-    else if (!PAGE_OWNED_OPTIONS.has(name)) options[name] = value;
+    else options[name] = value;
   }
   return { verb, options };
 }
@@ -33,6 +30,7 @@ function formatQuery(verb, options, order) {
 
 // A verb's example command line ("tarniq-cli design --e-beamwidth 30 ...")
 // as options; a flag is an option followed by another option or nothing.
+// The page drops those it does not offer (pageOptions).
 function exampleOptions(example) {
   const words = example.trim().split(/\s+/).slice(2);
   const options = {};
@@ -42,7 +40,7 @@ function exampleOptions(example) {
     const next = words[i + 1];
     const value = next === undefined || next.startsWith('--') ? 'true' : next;
     if (value !== 'true') ++i;
-    if (!PAGE_OWNED_OPTIONS.has(name)) options[name] = value;
+    options[name] = value;
   }
   return options;
 }

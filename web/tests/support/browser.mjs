@@ -56,11 +56,13 @@ export function runsSoFar(page) {
   return page.evaluate(() => Number(document.body.dataset.runs || 0));
 }
 
-// What the page shows: columns, rows of {key: exact value or null} and
-// their shown texts, warnings, the alert and the field errors.
+// What the page shows: columns (by their CSV names) and their headings,
+// rows of {key: exact value or null} and their shown texts, warnings, the
+// alert and the field errors.
 export function readResults(page) {
   return page.evaluate(() => {
-    const columns = [...document.querySelectorAll('#table-frame th')].map((th) => th.textContent);
+    const columns = [...document.querySelectorAll('#table-frame th')].map((th) => th.dataset.key);
+    const headings = [...document.querySelectorAll('#table-frame th')].map((th) => th.textContent);
     const rows = [...document.querySelectorAll('#table-frame tbody tr')].map((tr) =>
       Object.fromEntries([...tr.cells].map((td) => [td.dataset.key, td.dataset.value ?? null])));
     const shown = [...document.querySelectorAll('#table-frame tbody tr')].map((tr) =>
@@ -73,8 +75,9 @@ export function readResults(page) {
     return {
       state: document.body.dataset.state,
       alert: document.querySelector('[role="alert"]').textContent,
-      columns, rows, shown, warnings, fieldErrors,
+      columns, headings, rows, shown, warnings, fieldErrors,
       plotted: Boolean(svg),
+      stacked: Boolean(document.querySelector('#table-frame table.stacked')),
       units: document.getElementById('field-units')?.value ?? null,
       address: location.search,
     };

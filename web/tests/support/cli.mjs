@@ -48,3 +48,24 @@ export function runCli(query) {
     rmSync(folder, { recursive: true, force: true });
   }
 }
+
+// The options of `tarniq-cli VERB --help`, in order: [{name, text}] with text
+// all that follows "--name" in its entry (the value's name, then the help
+// line), blanks run together; -h,--help left out.
+export function cliHelp(verb) {
+  const help = spawnSync(cliPath(), [verb, '--help']).stdout.toString();
+  const entries = [];
+  for (const line of help.split('\n').slice(help.split('\n').indexOf('Options:') + 1)) {
+    if (line.trim() === '') break;
+    const entry = /^ {2}(?:-[a-z],)?--([a-z0-9-]+)(.*)$/.exec(line);
+    if (entry) entries.push({ name: entry[1], text: entry[2] });
+    else entries[entries.length - 1].text += ` ${line}`;
+  }
+  return entries.filter((entry) => entry.name !== 'help').map(({ name, text }) => ({ name, text: text.replace(/\s+/g, ' ').trim() }));
+}
+
+// The verbs `tarniq-cli --help` lists, in order.
+export function cliVerbs() {
+  const help = spawnSync(cliPath(), ['--help']).stdout.toString();
+  return /Subcommands:\n([\s\S]*?)\n\n/.exec(help)[1].split('\n').map((line) => line.trim().split(/\s+/)[0]);
+}

@@ -25,7 +25,10 @@ PYTHON       ?= /usr/bin/python3
 
 CONFIGURE     = cmake -S . -DTARNIQ_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
-BUILD_PACKAGES := cmake make g++ pkg-config libgtest-dev libcli11-dev nlohmann-json3-dev libdragonbox-dev
+BUILD_PACKAGES := cmake make g++ pkg-config libgtest-dev libcli11-dev nlohmann-json3-dev libdragonbox-dev \
+                  libcairo2-dev
+# Real readers of the drawings and models the tests write back.
+TEST_PACKAGES  := python3 python3-ezdxf poppler-utils
 BENCH_PACKAGES := libbenchmark-dev time valgrind
 FUZZ_PACKAGES  := clang libclang-rt-dev
 WEB_PACKAGES   := emscripten node-acorn nodejs chromium
@@ -37,13 +40,16 @@ PYTHON_BENCH_PACKAGES := python3-scipy
 # Emscripten's tools find Debian's node-acorn through NODE_PATH.
 WEB_ENV        := NODE_PATH=/usr/share/nodejs
 
-.PHONY: all build run test sanitize fuzz bench callgrind docs install deps deps-bench deps-fuzz deps-web deps-python \
-        configure clean web web-test python
+.PHONY: all build run test sanitize fuzz bench callgrind docs install deps deps-test deps-bench deps-fuzz deps-web \
+        deps-python configure clean web web-test python
 
 all: build
 
 deps:
 	@scripts/ensure-packages $(BUILD_PACKAGES)
+
+deps-test: deps
+	@scripts/ensure-packages $(TEST_PACKAGES)
 
 deps-bench: deps
 	@scripts/ensure-packages $(BENCH_PACKAGES)
@@ -70,7 +76,7 @@ run: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tarniq
 	@./$(BUILD_DIR)/tarniq
 
-test: build python
+test: deps-test build python
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 	@TARNIQ_CLI=$(CURDIR)/$(BUILD_DIR)/tarniq-cli $(VENV)/bin/python -m pytest -q -p no:cacheprovider tests/python
 
@@ -89,11 +95,11 @@ python: deps-python
 install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-sanitize: deps
+sanitize: deps-test
 	@$(CONFIGURE) -B $(SAN_DIR) -DTARNIQ_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	@cmake --build $(SAN_DIR) -j $(JOBS)
-	@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --test-dir $(SAN_DIR) --output-on-failure -j $(JOBS)
+	@ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp \
+	  UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(SAN_DIR) --output-on-failure -j $(JOBS)
 
 fuzz: deps-fuzz
 	@CXX=clang++ $(CONFIGURE) -B $(FUZZ_DIR) -DTARNIQ_FUZZ=ON -DTARNIQ_TESTS=OFF \

@@ -15,7 +15,7 @@ const tarniq::Waveguide kXBand{0.9 * tarniq::metres_per_inch, 0.4 * tarniq::metr
 
 // The X-band example: E plane 30°, H plane 20° at 3 dB, S = 0.25, 10 GHz;
 // and the 10 dB design whose wider plane needs a larger phase deviation.
-const RectangularPrescription kHalfPower{30.0, 20.0, 3.0, 0.25, 10.0 * kGHz, kXBand};
+const RectangularPrescription kHalfPower{30.0, 20.0, tarniq::half_power_db, 0.25, 10.0 * kGHz, kXBand};
 const RectangularPrescription kTenDb{15.0, 25.0, 10.0, 0.21, 10.0 * kGHz, kXBand};
 
 void BM_PatternDesign(benchmark::State& state, const RectangularPrescription& prescription) {

@@ -55,12 +55,16 @@ FileText read_file(const std::string& path) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto [verb, options] = decode({reinterpret_cast<const char*>(data), size});
-  const Outcome outcome = run_request(verb, options, Settings{kMaxRows, read_file});
+  const Outcome outcome = run_request(verb, options, Settings{kMaxRows, read_file, {}});
   if (outcome.status != Status::ok) {
     if (outcome.error.empty()) std::abort();
+    // A usage error names the option it is about, as typed or (an unknown
+    // name with control characters) quoted safely.
+    const std::string dashed = "--" + outcome.option;
     if (outcome.status == Status::usage && !outcome.option.empty() && verb != "" &&
-        outcome.error.find("--" + outcome.option) == std::string::npos && outcome.error.find("missing") == std::string::npos)
-      std::abort();  // a usage error names the option it is about
+        outcome.error.find(dashed) == std::string::npos && outcome.error.find(in_quotes(dashed)) == std::string::npos &&
+        outcome.error.find("missing") == std::string::npos)
+      std::abort();
     return 0;
   }
   const Result& result = outcome.result;
@@ -73,5 +77,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const Format format : {Format::table, Format::csv, Format::json}) (void)format_result(result, format);
   if (options.count("plot") != 0 && result.plot_svg.empty() && verb != "waveguides")
     std::abort();
+  // Each file option gives its file, made whole.
+  for (const char* name : {"drawing", "model"})
+    if (options.count(name) != 0 && std::none_of(result.files.begin(), result.files.end(), [&](const OutputFile& file) {
+          return file.option == name && !file.bytes.empty();
+        }))
+      std::abort();
   return 0;
 }

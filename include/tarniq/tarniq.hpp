@@ -12,6 +12,7 @@
 #include "tarniq/gain_at_distance.hpp"
 #include "tarniq/gain_design.hpp"
 #include "tarniq/horn.hpp"
+#include "tarniq/parts.hpp"
 #include "tarniq/pattern.hpp"
 #include "tarniq/phase_center.hpp"
 #include "tarniq/table_method.hpp"

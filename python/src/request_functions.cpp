@@ -2,6 +2,7 @@
 #include "bindings.hpp"
 #include "conversions.hpp"
 #include "request/output/formats.hpp"
+#include "request/pdf/pdf_drawing.hpp"
 #include "request/request.hpp"
 #include "request/verbs/verb_table.hpp"
 
@@ -13,7 +14,8 @@ using namespace pybind11::literals;
 // Runs the request with the GIL released; files it names are read from disk.
 // A dict of the outcome: "status" (0 done, 1 no solution, 2 usage), "error",
 // "option" (the option a usage error is about), and for a result "document"
-// (the JSON text tarniq-cli prints), "columns" and "plot_svg".
+// (the JSON text tarniq-cli prints), "columns", "plot_svg" and "files" (the
+// drawings and models the request names, as (file name, bytes)).
 py::dict run(const std::string& verb, const request::Options& options) {
   request::Outcome outcome;
   std::string document;
@@ -21,13 +23,17 @@ py::dict run(const std::string& verb, const request::Options& options) {
     py::gil_scoped_release unlocked;
     request::Settings settings;
     settings.read_file = request::read_file_from_disk;
+    settings.render_pdf = request::pdf::render_pdf;
     outcome = request::run_request(verb, options, settings);
     if (outcome.status == request::Status::ok) document = request::format_json(outcome.result);
   }
   py::list columns;
   for (const auto& column : outcome.result.columns) columns.append(column.name);
+  py::list files;  // (file name, bytes) of the drawings and models asked for
+  for (const auto& file : outcome.result.files) files.append(py::make_tuple(file.name, py::bytes(file.bytes)));
   return py::dict("status"_a = static_cast<int>(outcome.status), "error"_a = outcome.error, "option"_a = outcome.option,
-                  "document"_a = document, "columns"_a = columns, "plot_svg"_a = outcome.result.plot_svg);
+                  "document"_a = document, "columns"_a = columns, "plot_svg"_a = outcome.result.plot_svg,
+                  "files"_a = files);
 }
 
 // The verb table: each verb's name, summary, example and options (name,

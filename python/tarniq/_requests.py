@@ -91,6 +91,11 @@ def _run(verb, options):
     result = json.loads(answer["document"])
     if plot:
         result["plot_svg"] = answer["plot_svg"]
+    # The drawings and models a request names (drawing=, model=) are written
+    # as tarniq-cli writes them, once the whole request has succeeded.
+    for name, contents in answer["files"]:
+        with open(name, "wb") as file:
+            file.write(contents)
     return result, answer["columns"]
 
 

@@ -8,12 +8,15 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include <unistd.h>
 
 #include "atomic_files.hpp"
 #include "diagnostics.hpp"
 #include "parse_messages.hpp"
+#include "request/pdf/pdf_drawing.hpp"
 #include "request/request.hpp"
 #include "request/verbs/verb_table.hpp"
 
@@ -91,6 +94,7 @@ int finish(const Outcome& outcome, const std::string& verb, const Options& optio
     for (const auto& warning : outcome.result.warnings) report_warning(warning.message);
   if (!to_standard_output) files.push_back({output->second, text});
   if (plot != options.end()) files.push_back({plot->second, outcome.result.plot_svg});
+  for (const auto& file : outcome.result.files) files.push_back({file.name, file.bytes});
   try {
     write_files(files);
   } catch (const FileError& error) {
@@ -104,14 +108,23 @@ int finish(const Outcome& outcome, const std::string& verb, const Options& optio
   return static_cast<int>(Status::ok);
 }
 
-// Front-end checks of the file options, before any work is done.
+// The options that name a file to write.
+constexpr const char* kFileOptions[] = {"output", "plot", "drawing", "model"};
+
+// Front-end checks of the file options, before any work is done: each names
+// a file, and no two the same one (standard output, "-", is no file).
 void check_files(const Options& options) {
-  for (const char* name : {"output", "plot"}) {
+  std::vector<std::string> given;
+  for (const char* name : kFileOptions) {
     const auto found = options.find(name);
-    if (found != options.end() && found->second.empty()) throw UsageError(name, std::string("--") + name + " needs a file name");
+    if (found == options.end()) continue;
+    if (found->second.empty()) throw UsageError(name, std::string("--") + name + " needs a file name");
+    if (std::string_view(name) == "output" && found->second == "-") continue;
+    for (const std::string& earlier : given)
+      if (same_file(options.at(earlier), found->second))
+        throw UsageError(name, "--" + earlier + " and --" + name + " name the same file " + in_quotes(found->second));
+    given.push_back(name);
   }
-  if (options.count("output") != 0 && options.count("plot") != 0 && same_file(options.at("output"), options.at("plot")))
-    throw UsageError("plot", "--output and --plot name the same file " + in_quotes(options.at("plot")));
 }
 
 }  // namespace
@@ -147,6 +160,7 @@ int run_command_line(int argc, const char* const* argv) {
   }
   Settings settings;
   settings.read_file = read_file_from_disk;
+  settings.render_pdf = pdf::render_pdf;
   return finish(run_request(verb, options, settings), verb, options);
 }
 

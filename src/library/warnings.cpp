@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "axial_lengths.hpp"
 #include "checks.hpp"
 #include "common/beamwidth_table.hpp"
 #include "tarniq/units.hpp"
@@ -17,11 +18,6 @@ using detail::short_number;
 
 // Aperture dimension, wavelengths, below which aperture theory is not trusted.
 constexpr double kSmallestTrustedAperture = 1.0;
-// Difference of the two planes' axial lengths taken as unequal, relative to
-// the horn's largest length (axial or slant): single-precision designs of
-// short horns, whose axial lengths come from nearly equal slant radius and
-// half aperture, differ by about 1e-6 of the length itself.
-constexpr double kAxialLengthTolerance = 1e-6;
 
 // What every check needs.
 struct Checked {
@@ -86,13 +82,12 @@ void check_aperture_size(const Checked& c) {
 }
 
 void check_axial_lengths(const Checked& c) {
+  if (detail::axial_lengths_agree(c.horn)) return;
   const double e = axial_length(c.horn, Plane::e);
   const double h = axial_length(c.horn, Plane::h);
-  const double scale = std::max({e, h, c.horn.e_slant_radius, c.horn.h_slant_radius});
-  if (std::abs(e - h) > kAxialLengthTolerance * scale)
-    c.add(WarningCode::unequal_axial_lengths, std::nullopt,
-          "The E-plane flare needs an axial length of " + c.length(e) + " and the H-plane flare " + c.length(h) +
-              ": no horn with one aperture has both flares.");
+  c.add(WarningCode::unequal_axial_lengths, std::nullopt,
+        "The E-plane flare needs an axial length of " + c.length(e) + " and the H-plane flare " + c.length(h) +
+            ": no horn with one aperture has both flares.");
 }
 
 }  // namespace

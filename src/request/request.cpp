@@ -71,7 +71,8 @@ Result run_verb(const VerbDefinition& verb, const Options& options, const Settin
       reader.choice("units", {{"cm", LengthUnit::cm}, {"mm", LengthUnit::mm}, {"in", LengthUnit::in}}, fallback);
   check_needed_options(verb, options);
   check_plot_name(reader);
-  const VerbContext context{reader, unit, reader.has("plot"), settings.max_rows, settings.read_file};
+  const VerbContext context{reader, unit, reader.has("plot"), settings.max_rows, settings.read_file,
+                            settings.render_pdf};
   Result result = verb.run(context);
   result.verb = std::string(verb.name);
   result.units = std::string(unit_name(unit));

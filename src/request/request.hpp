@@ -9,6 +9,8 @@
 
 #include "request/output/formats.hpp"
 #include "request/parse/options.hpp"
+#include "request/parts/sheet.hpp"
+#include "request/parts/tiles.hpp"
 #include "request/result.hpp"
 
 namespace tarniq::request {
@@ -28,10 +30,16 @@ struct FileText {
 };
 using FileReader = std::function<FileText(const std::string& path)>;
 
+// Draws a sheet at 1:1 as PDF pages on the paper, or throws
+// std::runtime_error saying why it cannot. A build without PDF (the web
+// page) has none, and refuses --drawing FILE.pdf.
+using PdfRenderer = std::function<std::string(const Sheet& sheet, Paper paper)>;
+
 // What the caller allows and provides.
 struct Settings {
   std::size_t max_rows = 100000;  // the most rows a range may ask for
   FileReader read_file;           // none: a request that names a file is refused
+  PdfRenderer render_pdf = {};    // none: no PDF drawings
 };
 
 struct Outcome {
@@ -44,7 +52,8 @@ struct Outcome {
 
 // Runs one verb. Options are long option names without dashes ("frequency",
 // "waveguide-size") with their text; "output" is the caller's and ignored
-// here; "plot" (any value) asks for the SVG plot in result.plot_svg.
+// here; "plot" (any value) asks for the SVG plot in result.plot_svg; the
+// files that other options name (a drawing, a model) come in result.files.
 Outcome run_request(std::string_view verb, const Options& options, const Settings& settings = {});
 
 // Reads a file from the file system, for callers that have one.

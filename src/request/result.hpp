@@ -1,4 +1,4 @@
-// What a request gives back: columns and rows, warnings, the echoed inputs and a plot.
+// What a request gives back: columns and rows, warnings, the echoed inputs, a plot and the files it makes.
 #pragma once
 
 #include <nlohmann/json.hpp>
@@ -31,6 +31,14 @@ struct Notice {
   std::vector<double> rows = {};
 };
 
+// A file a request makes besides its results (a drawing, a model): the option
+// that names it, the file name as given, and its contents.
+struct OutputFile {
+  std::string option;
+  std::string name;
+  std::string bytes;
+};
+
 struct Result {
   std::string verb;
   std::string units;                 // "cm", "mm" or "in"
@@ -39,6 +47,7 @@ struct Result {
   std::vector<Row> rows;             // each as long as columns
   std::vector<Notice> warnings;
   std::string plot_svg;              // a standalone SVG, when asked for and one fits
+  std::vector<OutputFile> files;     // every file the options name, made whole
 };
 
 }  // namespace tarniq::request

@@ -50,15 +50,11 @@ TEST(Program, ErrorsEndWithOneLineAndTheirStatus) {
        "--angles \"10:0:1\" goes nowhere: a step of 1 leads away from 0 (see tarniq-cli pattern --help)"},
       {pattern_args({"--frequency", "10", "--angles", "-90:90:0.001"}), 2,
        "--angles \"-90:90:0.001\" gives 180001 rows, more than 100000 (see tarniq-cli pattern --help)"},
-      {{"frob"}, 2,
-       "unknown verb \"frob\" (design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, "
-       "waveguides) (see tarniq-cli --help)"},
-      {{}, 2,
-       "missing verb: design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, waveguides (see "
-       "tarniq-cli --help)"},
+      {{"frob"}, 2, "unknown verb \"frob\" (design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, parts, waveguides) (see tarniq-cli --help)"},
+      {{}, 2, "missing verb: design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, parts, waveguides (see tarniq-cli --help)"},
       {{"desing"}, 2,
-       "unknown verb \"desing\" (design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, "
-       "waveguides); did you mean design? (see tarniq-cli --help)"},
+       "unknown verb \"desing\" (design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, parts, waveguides); did you mean design? (see "
+       "tarniq-cli --help)"},
       {pattern_args({"--frequency", "10", "--aperture", "2"}), 1,
        "aperture width 2 cm is not larger than the waveguide width 2.286 cm"},
   };
@@ -73,7 +69,7 @@ TEST(Program, ErrorsEndWithOneLineAndTheirStatus) {
 TEST(Program, HelpVersionAndWarnings) {
   const auto help = run_cli({"--help"});
   EXPECT_EQ(help.status, 0);
-  for (const char* verb : {"design", "gain-design", "analyze", "pattern", "waveguides"})
+  for (const char* verb : {"design", "gain-design", "analyze", "pattern", "parts", "waveguides"})
     EXPECT_NE(help.out.find(std::string("tarniq-cli ") + verb + " --"), std::string::npos) << verb;
   EXPECT_EQ(run_cli({"design", "--help"}).status, 0);
   EXPECT_EQ(run_cli({"--version"}).out, std::string("tarniq-cli ") + tarniq::version + "\n");

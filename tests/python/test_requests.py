@@ -122,7 +122,7 @@ PYTHON_REFUSALS = [
      "plot='p.svg': give plot=True for the SVG text under the result's \"plot_svg\""),
     ("analyze", {**HORN, "frequency": [10, "x"]}, "frequency",
      "frequency=[10, 'x'] is not a number, a string, a path, a flag or a list of numbers"),
-    ("analyse", {}, "", 'unknown verb "analyse" (design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, waveguides); did you mean analyze?'),
+    ("analyse", {}, "", 'unknown verb "analyse" (design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, parts, waveguides); did you mean analyze?'),
     ("analyze", {**HORN, "frequncy": 10}, "frequncy", 'unknown option "--frequncy" for analyze; did you mean --frequency?'),
     ("design", {}, "e_beamwidth",
      "missing --e-beamwidth (or --square), --h-beamwidth (or --square), --frequency and --waveguide (or --waveguide-size)"),

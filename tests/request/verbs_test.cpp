@@ -355,12 +355,9 @@ TEST(Verbs, ErrorsNameTheOptionAndValue) {
     const char* option;
     const char* message;
   } cases[] = {
-      {"bogus", {}, Status::usage, "",
-       "unknown verb \"bogus\" (design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, "
-       "waveguides)"},
+      {"bogus", {}, Status::usage, "", "unknown verb \"bogus\" (design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, parts, waveguides)"},
       {"analyse", {}, Status::usage, "",
-       "unknown verb \"analyse\" (design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, "
-       "waveguides); did you mean analyze?"},
+       "unknown verb \"analyse\" (design, gain-design, feed-design, analyze, pattern, field, phase-center, dish, parts, waveguides); did you mean analyze?"},
       {"pattern", with({{"frob", "1"}}), Status::usage, "frob", "unknown option \"--frob\" for pattern; did you mean --from?"},
       {"pattern", with({{"frequncy", "1"}}), Status::usage, "frequncy",
        "unknown option \"--frequncy\" for pattern; did you mean --frequency?"},
@@ -397,7 +394,7 @@ TEST(Verbs, ErrorsNameTheOptionAndValue) {
       {"design", {{"square", ""}, {"frequency", "10"}, {"waveguide", "WR-90"}}, Status::usage, "beamwidth",
        "missing --beamwidth"},
       {"design", {{"square", ""}, {"beamwidth", "20"}, {"frequency", "10"}, {"waveguide", "WR-90"}}, Status::usage,
-       "waveguide", "--square needs a square waveguide; WR-90 is 2.286 × 1.016 cm"},
+       "waveguide", "--square needs a square waveguide; --waveguide \"WR-90\" is 2.286 × 1.016 cm"},
       {"design", design({{"e-beamwidth", "190"}}), Status::usage, "e-beamwidth",
        "--e-beamwidth \"190\" is not between 0 and 180 degrees"},
       {"design", design({{"method", "table"}, {"level", "4"}}), Status::usage, "level",

@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
+
 #include "request/output/formats.hpp"
 #include "request/output/number_text.hpp"
 #include "request/request.hpp"
@@ -40,6 +42,31 @@ json cells_json(const request::Result& result) {
     rows.push_back(std::move(shown));
   }
   return rows;
+}
+
+// Bytes as base64 (RFC 4648, padded), for files inside the JSON answer.
+std::string base64(std::string_view bytes) {
+  static constexpr char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string text;
+  text.reserve((bytes.size() + 2) / 3 * 4);
+  for (std::size_t i = 0; i < bytes.size(); i += 3) {
+    const std::size_t left = bytes.size() - i;
+    std::uint32_t group = static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << 16;
+    if (left > 1) group |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + 1])) << 8;
+    if (left > 2) group |= static_cast<unsigned char>(bytes[i + 2]);
+    text += kDigits[(group >> 18) & 63];
+    text += kDigits[(group >> 12) & 63];
+    text += left > 1 ? kDigits[(group >> 6) & 63] : '=';
+    text += left > 2 ? kDigits[group & 63] : '=';
+  }
+  return text;
+}
+
+json files_json(const request::Result& result) {
+  json files = json::array();
+  for (const auto& file : result.files)
+    files.push_back({{"option", file.option}, {"name", file.name}, {"base64", base64(file.bytes)}});
+  return files;
 }
 
 std::string dump(const json& document) {
@@ -100,6 +127,12 @@ std::string run_json(std::string_view verb, request::Options options) {
     const request::VerbDefinition* definition = request::find_verb(verb);
     // The page shows every plot the verb can draw; the file name is the page's.
     if (definition != nullptr && request::find_option(*definition, "plot") != nullptr) options["plot"] = "plot.svg";
+    // The parts view offers the drawing as DXF and the model as STL (its plot
+    // is the SVG drawing); the file names are the page's.
+    if (verb == "parts") {
+      options["drawing"] = "parts.dxf";
+      options["model"] = "parts.stl";
+    }
     const request::Outcome outcome = request::run_request(verb, options);
     json answer = {{"status", static_cast<int>(outcome.status)}, {"error", outcome.error}, {"option", outcome.option}};
     if (outcome.status == request::Status::ok) {
@@ -108,6 +141,7 @@ std::string run_json(std::string_view verb, request::Options options) {
       answer["json"] = request::format_json(outcome.result);
       answer["csv"] = request::format_csv(outcome.result);
       answer["svg"] = outcome.result.plot_svg;
+      answer["files"] = files_json(outcome.result);
     }
     return dump(answer);
   } catch (const std::exception& error) {

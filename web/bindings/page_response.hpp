@@ -22,8 +22,9 @@ std::string verbs_json();
 // result, 2 a mistake in the request) or 70 for a fault of the program, the
 // message, and the option a mistake is about (no dashes; empty for none).
 // When done it adds "columns" ([{"name", "text"}]), "cells" (each row's texts
-// rounded as the text table rounds them), and the command line's outputs
-// "json", "csv" and "svg". Never throws.
+// rounded as the text table rounds them), the command line's outputs
+// "json", "csv" and "svg", and "files" ([{"option", "name", "base64"}]: the
+// parts verb's DXF drawing and STL model). Never throws.
 std::string run_json(std::string_view verb, request::Options options);
 
 }  // namespace tarniq::web

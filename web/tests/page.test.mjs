@@ -7,7 +7,9 @@ import { after, before, test } from 'node:test';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
 import { launchBrowser, openPage, readResults, runsSoFar, settled, watchedPage } from './support/browser.mjs';
-import { cliHelp, cliVerbs, runCli } from './support/cli.mjs';
+import { spawnSync } from 'node:child_process';
+
+import { cliArguments, cliHelp, cliPath, cliVerbs, runCli } from './support/cli.mjs';
 import { serveFolder } from './support/static_server.mjs';
 
 const HERE = dirname(fileURLToPath(import.meta.url));
@@ -324,7 +326,7 @@ function parseCsv(text) {
   });
 }
 
-async function downloadAll(page, folder, buttons) {
+async function downloadAll(page, folder, buttons, encoding = 'utf8') {
   const session = await page.createCDPSession();
   await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
   for (const button of buttons) {
@@ -341,7 +343,7 @@ async function downloadAll(page, folder, buttons) {
     await done;
   }
   return Object.fromEntries(readdirSync(folder).map((name) => [name.slice(name.lastIndexOf('.') + 1),
-    readFileSync(join(folder, name), 'utf8')]));
+    readFileSync(join(folder, name), encoding)]));
 }
 
 test('downloads: the CSV, the JSON and the SVG each parse and hold the table\'s values', async () => {
@@ -370,6 +372,57 @@ test('downloads: the CSV, the JSON and the SVG each parse and hold the table\'s 
   // A verb without a plot offers no SVG.
   await openPage(page, `${PAGE_URL}?verb=gain-design&gain=20&frequency=10&waveguide=WR-90`);
   assert.equal(await page.$eval('#download-svg', (button) => button.hidden), true);
+  assert.deepEqual(log.errors, []);
+  await page.close();
+});
+
+// The Parts view: the panel table and the flat layout as tarniq-cli gives
+// them, the drawing (SVG, DXF) and the model (STL) byte for byte, reached
+// from a design by its "Parts" link; the parts options only there.
+test('the Parts view: panels, layout and files as tarniq-cli makes them, linked from each design', async () => {
+  const { page, log } = await freshPage();
+  const query = 'verb=parts&aperture=11,8&length=20&waveguide=WR-90&net=true&tab=1&wall=0.3';
+  const cli = runCli(query);
+  assert.equal(cli.status, 0, cli.error);
+  await openPage(page, `${PAGE_URL}?${query}`);
+  const shown = await readResults(page);
+  assert.equal(shown.state, 'ready', shown.alert);
+  assert.deepEqual(shown.columns, ['panel', 'count', 'short_edge_cm', 'long_edge_cm', 'height_cm', 'corner_edge_cm',
+    'flare_angle_deg', 'corner_angle_deg']);
+  assertRowsMatch(shown.rows, JSON.parse(cli.json).rows, 1e-9, query);
+  const figure = await page.$eval('#plot svg', (svg) => ({ width: svg.getAttribute('width'), box: svg.getAttribute('viewBox') }));
+  assert.match(figure.width, /^[0-9.]+mm$/);
+  assert.equal(figure.box.split(' ')[2], figure.width.replace('mm', ''));
+  const folder = mkdtempSync(join(tmpdir(), 'tarniq-parts-'));
+  try {
+    const made = spawnSync(cliPath(), [...cliArguments(query), '--drawing', join(folder, 'cli.dxf'), '--model',
+      join(folder, 'cli.stl'), '-o', '/dev/null']);
+    assert.equal(made.status, 0, made.stderr.toString());
+    const expected = { dxf: readFileSync(join(folder, 'cli.dxf')), stl: readFileSync(join(folder, 'cli.stl')) };
+    rmSync(join(folder, 'cli.dxf'));
+    rmSync(join(folder, 'cli.stl'));
+    const files = await downloadAll(page, folder, ['#download-svg', '#download-dxf', '#download-stl'], null);
+    assert.equal(files.svg.toString('utf8'), cli.svg, 'the SVG drawing is the command line\'s');
+    assert.ok(files.dxf.equals(expected.dxf), 'the DXF is the command line\'s');
+    assert.ok(files.stl.equals(expected.stl), 'the STL is the command line\'s');
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+  // A wall too thick is named beside its field.
+  await openPage(page, `${PAGE_URL}?verb=parts&aperture=11,8&length=20&waveguide=WR-90&wall=9`);
+  assert.match((await readResults(page)).fieldErrors.wall, /^--wall "9" is too thick for this horn/);
+
+  // From a design: its Parts link opens this view for its horn; the design's
+  // own form has no parts fields.
+  await openPage(page, `${PAGE_URL}?verb=gain-design&gain=20&frequency=10&waveguide=WR-90&units=mm`);
+  const design = (await readResults(page)).rows[0];
+  const partsFields = await page.evaluate(() => ['net', 'tab', 'wall', 'throat', 'drawing', 'model', 'paper']
+    .filter((name) => document.querySelector(`.field[data-option="${name}"]:not([hidden])`)));
+  assert.deepEqual(partsFields, []);
+  const parts = await follow(page, '#follow-parts');
+  assert.match(parts.address, /^\?verb=parts&aperture=.*&waveguide=WR-90&units=mm$/);
+  assert.ok(closeEnough(Number(parts.rows[0].long_edge_mm), Number(design.aperture_width_mm), 1e-12));
+  assert.ok(closeEnough(Number(parts.rows[1].long_edge_mm), Number(design.aperture_height_mm), 1e-12));
   assert.deepEqual(log.errors, []);
   await page.close();
 });
@@ -549,7 +602,7 @@ test('a phone: labelled fields, results soon after them, every column in sight, 
 test('no command-line wording in the page\'s text', async () => {
   const { page, log } = await freshPage();
   await openPage(page, PAGE_URL);
-  for (const verb of ['design', 'gain-design', 'analyze', 'pattern', 'waveguides']) {
+  for (const verb of ['design', 'gain-design', 'analyze', 'pattern', 'parts', 'waveguides']) {
     const runs = await runsSoFar(page);
     if (verb !== 'design') {
       await page.click(`#verb-${verb}`);

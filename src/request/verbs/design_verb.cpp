@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "request/output/number_text.hpp"
+#include "request/parts/parts_request.hpp"
 #include "request/svg/plot.hpp"
 #include "request/verbs/design_record.hpp"
 #include "request/verbs/verbs.hpp"
@@ -66,10 +67,13 @@ Prescription read_prescription(const VerbContext& context) {
   p.level = read_design_level(options, p.method);
   p.frequency_hz = read_single_frequency(context);
   p.feed = read_feed(context);
-  if (p.square && !is_square(p.feed))
-    throw UsageError(options.has("waveguide") ? "waveguide" : "waveguide-size",
-                     "--square needs a square waveguide; " + feed_text(p.feed, context.unit) + " is " +
-                         size_text(p.feed.width, p.feed.height, context.unit));
+  if (p.square && !is_square(p.feed)) {
+    // Named after the option that gave the feed, so that the message points there.
+    const std::string_view given = options.has("waveguide") ? "waveguide" : "waveguide-size";
+    throw UsageError(given, "--square needs a square waveguide; --" + std::string(given) + " " +
+                                in_quotes(*options.text(given)) + " is " +
+                                size_text(p.feed.width, p.feed.height, context.unit));
+  }
   return p;
 }
 
@@ -174,6 +178,7 @@ std::string plot(const Result& result, const Prescription& p, const VerbContext&
 
 Result design_verb(const VerbContext& context) {
   const Prescription p = read_prescription(context);
+  const PartsRequest parts = read_parts_request(context);
   const Range s_range = context.options.has("s") ? context.options.range("s", context.max_rows) : Range{0.25, 0.25, 0};
   if (context.options.has("s")) require_positive_range(s_range, "s", *context.options.text("s"));
 
@@ -206,6 +211,9 @@ Result design_verb(const VerbContext& context) {
   result.columns[0].decimals = std::max(3, range_decimals(s_range));
   result.warnings = warnings.notices("S =", "");
   if (context.plot) result.plot_svg = plot(result, p, context);
+  std::vector<Horn> horns;
+  for (const auto& record : records) horns.push_back(record.design.horn);
+  add_parts_files(result, horns, parts, context);
   return result;
 }
 

@@ -3,6 +3,7 @@
 
 #include "request/output/number_text.hpp"
 #include "request/svg/plot.hpp"
+#include "request/parts/parts_request.hpp"
 #include "request/verbs/design_record.hpp"
 #include "request/verbs/verbs.hpp"
 #include "tarniq/errors.hpp"
@@ -89,6 +90,7 @@ Result feed_design_verb(const VerbContext& context) {
   p.frequency_hz = read_single_frequency(context);
   p.feed = read_feed(context);
   const LengthScale lengths = length_scale(context.unit);
+  const PartsRequest parts = read_parts_request(context);
 
   std::vector<DesignRecord> records;
   WarningList warnings;
@@ -137,6 +139,9 @@ Result feed_design_verb(const VerbContext& context) {
   result.columns[0].decimals = std::max(3, s_range ? range_decimals(*s_range) : 3);
   result.warnings = warnings.notices("S =", "");
   if (context.plot) result.plot_svg = plot(records, p, context);
+  std::vector<Horn> horns;
+  for (const DesignRecord& record : records) horns.push_back(record.design.horn);
+  add_parts_files(result, horns, parts, context);
   return result;
 }
 

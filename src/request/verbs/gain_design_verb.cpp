@@ -1,5 +1,6 @@
 // The gain-design verb: the optimum-gain horn for a prescribed gain.
 #include "request/output/number_text.hpp"
+#include "request/parts/parts_request.hpp"
 #include "request/verbs/design_record.hpp"
 #include "request/verbs/verbs.hpp"
 #include "tarniq/gain_design.hpp"
@@ -42,6 +43,7 @@ Result gain_design_verb(const VerbContext& context) {
   const double level = read_level(options, "level");
   const double frequency_hz = read_single_frequency(context);
   const Waveguide feed = read_feed(context);
+  const PartsRequest parts = read_parts_request(context);
 
   const HornDesign design = design_for_gain(gain, frequency_hz, feed, length_scale(context.unit));
   const double s = phase_deviation(design.horn, design.s_plane, frequency_hz);
@@ -58,6 +60,7 @@ Result gain_design_verb(const VerbContext& context) {
   warnings.add(horn_warnings(design.horn, frequency_hz, {DesignMethod::pattern, length_scale(context.unit)}), s);
   result.warnings = warnings.notices("S =", "");
   if (context.plot) result.plot_svg = response_plot(design, frequency_hz, context);
+  add_parts_files(result, {design.horn}, parts, context);
   return result;
 }
 

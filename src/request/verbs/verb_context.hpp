@@ -25,6 +25,7 @@ struct VerbContext {
   bool plot = false;              // an SVG plot is wanted
   std::size_t max_rows = 100000;  // the most rows a range may give
   FileReader read_file;           // for options that name a file; may be empty
+  PdfRenderer render_pdf = {};    // for PDF drawings; may be empty
 };
 
 // The request's unit as the library's messages show lengths.

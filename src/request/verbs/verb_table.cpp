@@ -42,12 +42,42 @@ constexpr OptionDefinition plot(std::string_view help) {
   return {.name = "plot", .value_name = "FILE.svg", .help = help, .kind = ValueKind::file};
 }
 
+// The parts of a horn: its drawing and model, and how to lay out and build
+// them. The design verbs take them for a request that gives one horn.
+constexpr OptionDefinition drawing{"drawing", "FILE",
+                                   "write the full-size cutting drawing: FILE.svg, FILE.pdf (tiled on --paper) or FILE.dxf",
+                                   0, Need::optional, {}, {}, ValueKind::file};
+constexpr OptionDefinition model{"model", "FILE.stl", "write the walls as a 3-D model: binary STL in millimetres", 0,
+                                 Need::optional, {}, {}, ValueKind::file};
+constexpr OptionDefinition net{"net", "", "lay the panels out as one net that folds into the horn", 0, Need::optional,
+                               {}, "drawing"};
+constexpr OptionDefinition tab{"tab", "WIDTH", "add glue or solder tabs this wide on the edges that are joined",
+                               0, Need::optional, {}, "drawing", ValueKind::length};
+constexpr OptionDefinition wall{"wall", "THICKNESS", "wall thickness of the model, outward from the inner surface (default 2 mm)",
+                                0, Need::optional, {}, "model", ValueKind::length};
+constexpr OptionDefinition throat{"throat", "LENGTH",
+                                  "straight waveguide section at the model's throat (default 0)", 0, Need::optional, {},
+                                  "model", ValueKind::length};
+constexpr OptionDefinition paper{"paper", "a4|letter", "paper of a PDF drawing, tiled at 1:1 (default a4)", 0,
+                                 Need::optional, {}, "drawing"};
+
+std::vector<OptionDefinition> with_parts(std::vector<OptionDefinition> options) {
+  options.insert(options.end(), {drawing, model, net, tab, wall, throat, paper});
+  return options;
+}
+
+// An option that goes with no other: the parts verb's net and tabs shape its plot too.
+constexpr OptionDefinition on_its_own(OptionDefinition option) {
+  option.with = {};
+  return option;
+}
+
 std::vector<VerbDefinition> make_verb_table() {
   return {
       {"design",
        "horns for prescribed beamwidths, one row per phase deviation S",
        "tarniq-cli design --e-beamwidth 30 --h-beamwidth 20 --frequency 10 --waveguide WR-90 --s 0.1:0.5:0.1",
-       {{"e-beamwidth", "DEG", "E-plane full beamwidth of a rectangular horn, degrees", 0, required, "square"},
+       with_parts({{"e-beamwidth", "DEG", "E-plane full beamwidth of a rectangular horn, degrees", 0, required, "square"},
         {"h-beamwidth", "DEG", "H-plane full beamwidth of a rectangular horn, degrees", 0, required, "square"},
         {"beamwidth", "DEG", "full beamwidth of a square horn, degrees", 0, Need::with_option, {}, "square"},
         {"square", "", "a square horn on a square waveguide"},
@@ -59,20 +89,20 @@ std::vector<VerbDefinition> make_verb_table() {
         method,
         {"frequency", "GHZ", "design frequency, GHz", 0, required},
         waveguide, waveguide_size, units, format, output,
-        plot("draw gain and dimensions against S into FILE.svg")},
+        plot("draw gain and dimensions against S into FILE.svg")}),
        design_verb},
       {"gain-design",
        "the optimum-gain horn for a prescribed gain",
        "tarniq-cli gain-design --gain 20 --frequency 10 --waveguide WR-90",
-       {{"gain", "DBI", "gain of the horn, dBi", 0, required},
+       with_parts({{"gain", "DBI", "gain of the horn, dBi", 0, required},
         {"frequency", "GHZ", "design frequency, GHz", 0, required},
         level, waveguide, waveguide_size, units, format, output,
-        plot("draw the horn's gain and beamwidths over its band into FILE.svg")},
+        plot("draw the horn's gain and beamwidths over its band into FILE.svg")}),
        gain_design_verb},
       {"feed-design",
        "the horn that feeds a dish: both beamwidths at the edge taper span the dish",
        "tarniq-cli feed-design --f-over-d 0.4 --frequency 10 --waveguide WR-90",
-       {{"f-over-d", "F/D", "focal length over diameter of the front-fed dish", 0, required, "edge-angle"},
+       with_parts({{"f-over-d", "F/D", "focal length over diameter of the front-fed dish", 0, required, "edge-angle"},
         {"edge-angle", "DEG", "the dish's half-angle at its focus, degrees, below 90 (instead of --f-over-d)"},
         {"edge-taper", "DB", "the feed's level at the dish's edge below its maximum, dB (default 10; searched "
                              "without --s or --edge-taper)"},
@@ -80,7 +110,7 @@ std::vector<VerbDefinition> make_verb_table() {
                                    "the S of the highest aperture efficiency, searched)"},
         {"frequency", "GHZ", "design frequency, GHz", 0, required},
         waveguide, waveguide_size, units, format, output,
-        plot("draw the efficiencies against S into FILE.svg")},
+        plot("draw the efficiencies against S into FILE.svg")}),
        feed_design_verb},
       {"analyze",
        "gain and beamwidths of a horn over frequency",
@@ -143,6 +173,13 @@ std::vector<VerbDefinition> make_verb_table() {
         waveguide, waveguide_size, units, format, output,
         plot("draw the efficiencies against f/D into FILE.svg")},
        dish_verb},
+      {"parts",
+       "the horn's wall panels with their dimensions, a full-size cutting drawing and a 3-D model",
+       "tarniq-cli parts --aperture 11,8 --length 20 --waveguide WR-90 --net --drawing horn.svg",
+       {aperture, length, from, row, waveguide, waveguide_size, units, format, output,
+        plot("draw the flat layout into FILE.svg (as --drawing FILE.svg)"),
+        drawing, model, on_its_own(net), on_its_own(tab), wall, throat, paper},
+       parts_verb},
       {"waveguides",
        "the standard waveguides, or those whose band holds a frequency",
        "tarniq-cli waveguides --frequency 10",

@@ -12,6 +12,7 @@ Result design_verb(const VerbContext& context);
 Result gain_design_verb(const VerbContext& context);
 Result analyze_verb(const VerbContext& context);
 Result pattern_verb(const VerbContext& context);
+Result parts_verb(const VerbContext& context);
 Result waveguides_verb(const VerbContext& context);
 Result field_verb(const VerbContext& context);
 Result phase_center_verb(const VerbContext& context);

@@ -5,6 +5,7 @@ const VERB_TITLES = {
   'gain-design': 'Design for gain',
   analyze: 'Analyze over frequency',
   pattern: 'Pattern',
+  parts: 'Parts to build it',
   waveguides: 'Waveguides',
 };
 
@@ -107,6 +108,8 @@ function showAnswer(verb, options, answer) {
   const plotted = renderResults(byId('result-body'), answer, result.rows);
   renderFollowUps(byId('follow-ups'), page.last);
   byId('download-svg').hidden = !plotted;
+  byId('download-svg').textContent = verb === 'parts' ? 'Download drawing (SVG)' : 'Download plot (SVG)';
+  renderFileDownloads(byId('downloads'), answer, (kind) => download(kind.extension, kind.type));
   byId('downloads').hidden = false;
   return true;
 }
@@ -197,13 +200,15 @@ function onVerbChange(name) {
   run(name, options);
 }
 
-function download(kind) {
+function download(kind, type) {
   if (!page.last) return;
   const { verb, options, answer } = page.last;
   const stem = fileStem(verb, options);
   if (kind === 'csv') saveText(`${stem}.csv`, answer.csv, 'text/csv');
   if (kind === 'json') saveText(`${stem}.json`, answer.json, 'application/json');
   if (kind === 'svg' && answer.svg) saveText(`${stem}.svg`, answer.svg, 'image/svg+xml');
+  const file = (answer.files || []).find((candidate) => candidate.name.endsWith(`.${kind}`));
+  if (file) saveBase64(`${stem}.${kind}`, file.base64, type);
 }
 
 function wireEvents() {

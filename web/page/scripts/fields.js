@@ -28,6 +28,10 @@ const FIELD_LABELS = {
   'edge-taper': 'Edge taper (dB below the peak)',
   offset: 'Feed offset from the focus toward the dish ({unit})',
   'pattern-file': 'Feed pattern file (CSV)',
+  net: 'Lay the panels out as one net',
+  tab: 'Glue tab width ({unit})',
+  wall: 'Model wall thickness ({unit}; 2 mm if empty)',
+  throat: 'Straight waveguide at the model\'s throat ({unit})',
 };
 
 const CHOICE_TEXT = {
@@ -40,8 +44,13 @@ const CHOICE_TEXT = {
 const CUSTOM_WAVEGUIDE = '';
 
 // Options the page sets itself: the output format (the downloads offer every
-// format); files too (see offeredOptions).
-const PAGE_SET_OPTIONS = new Set(['format']);
+// format) and the PDF's paper (PDF drawings are the command line's); files
+// too (see offeredOptions).
+const PAGE_SET_OPTIONS = new Set(['format', 'paper']);
+
+// Files the page asks for itself, per verb, and offers as downloads: the
+// options that go with them stay in the form.
+const PAGE_SUPPLIED_FILES = { parts: new Set(['drawing', 'model']) };
 
 // When a field is shown, where the verb table does not say: the plane of a
 // square horn's beamwidth, and a typed waveguide size. The table's own
@@ -56,10 +65,12 @@ const FIELD_CONDITIONS = {
 // plot itself and offers downloads instead of an output file), the options it
 // sets itself, and those that go only with an option it does not offer.
 function offeredOptions(verb) {
+  const supplied = PAGE_SUPPLIED_FILES[verb.name] || new Set();
   const withheld = new Set(verb.options
     .filter((option) => option.kind === 'file' || PAGE_SET_OPTIONS.has(option.name))
     .map((option) => option.name));
-  return verb.options.filter((option) => !withheld.has(option.name) && !withheld.has(option.with));
+  return verb.options.filter((option) => !withheld.has(option.name) &&
+    (!withheld.has(option.with) || supplied.has(option.with)));
 }
 
 // A request's options without those the page does not offer for the verb;

@@ -143,8 +143,8 @@ function shortNumber(value) {
 }
 
 // Addresses that analyze one designed horn: its frequency response over
-// ±20 % of the design frequency (the design frequency on the grid), and its
-// pattern there; the feed and the unit are the design's.
+// ±20 % of the design frequency (the design frequency on the grid), its
+// pattern there, and its parts; the feed and the unit are the design's.
 function followUpAddresses(last, row) {
   const unit = last.result.units;
   const frequency = last.result.input.frequency_ghz;
@@ -161,30 +161,33 @@ function followUpAddresses(last, row) {
   return {
     analyze: formatQuery('analyze', { ...horn, frequency: range }, order),
     pattern: formatQuery('pattern', { ...horn, frequency: String(frequency) }, order),
+    parts: formatQuery('parts', horn, order),
   };
 }
 
-// Under a design table: a choice of design and links to its analysis.
+// Under a design table: a choice of design and links to its analysis and its parts.
 function renderFollowUps(container, last) {
   container.replaceChildren();
   if (!['design', 'gain-design'].includes(last.verb) || last.result.rows.length === 0) return;
   const rows = last.result.rows;
   const analyze = element('a', { id: 'follow-analyze' }, 'Frequency response');
   const pattern = element('a', { id: 'follow-pattern' }, 'Pattern');
+  const parts = element('a', { id: 'follow-parts' }, 'Parts');
   const point = (index) => {
     const addresses = followUpAddresses(last, rows[index]);
     analyze.href = addresses.analyze;
     pattern.href = addresses.pattern;
+    parts.href = addresses.parts;
   };
-  const caption = element('span', {}, 'Analyze this horn: ');
+  const caption = element('span', {}, 'This horn: ');
   if (rows.length > 1) {
     const choice = element('select', { id: 'follow-design' });
     const sColumn = last.answer.columns.findIndex((column) => column.name === 's');
     rows.forEach((row, index) => choice.append(element('option', { value: String(index) }, `S = ${last.answer.cells[index][sColumn]}`)));
     choice.addEventListener('change', () => point(Number(choice.value)));
-    const label = element('label', { for: 'follow-design' }, 'Analyze the design at ');
+    const label = element('label', { for: 'follow-design' }, 'The design at ');
     caption.replaceChildren(label, choice, ': ');
   }
   point(0);
-  container.append(caption, analyze, ' · ', pattern);
+  container.append(caption, analyze, ' · ', pattern, ' · ', parts);
 }

@@ -4,8 +4,8 @@ import { mkdtempSync, readFileSync, rmSync, existsSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
-const FLAGS = new Set(['square', 'polar']);
-const PLOTTING_VERBS = new Set(['design', 'analyze', 'pattern']);
+const FLAGS = new Set(['square', 'polar', 'net']);
+const PLOTTING_VERBS = new Set(['design', 'analyze', 'pattern', 'parts']);
 
 export function cliPath() {
   const path = process.env.TARNIQ_CLI;
@@ -26,13 +26,15 @@ export function cliArguments(query) {
   return args;
 }
 
-// Runs the request as the page does (with a plot where the verb draws one):
+// Runs the request as the page does (with a plot where the verb draws one, and the parts' files):
 // {status, json, csv, svg, error} with error the message without its frame.
 export function runCli(query) {
   const args = cliArguments(query);
   const folder = mkdtempSync(join(tmpdir(), 'tarniq-cli-'));
   try {
     const plot = PLOTTING_VERBS.has(args[0]) ? ['--plot', join(folder, 'plot.svg')] : [];
+    // The page makes the parts' drawing and model too.
+    if (args[0] === 'parts') plot.push('--drawing', join(folder, 'parts.dxf'), '--model', join(folder, 'parts.stl'));
     const json = spawnSync(cliPath(), [...args, '--format=json', '--output', join(folder, 'out.json'), ...plot]);
     const csv = spawnSync(cliPath(), [...args, '--format=csv', '--output', join(folder, 'out.csv'), ...plot]);
     const stderr = json.stderr.toString();

@@ -247,10 +247,11 @@ test('the address is the state: edits update it, a link reproduces the result, B
   await page.focus('#verb-gain-design');
   await page.keyboard.press('ArrowDown');
   await settled(page, runs);
-  const analyzed = await readResults(page);
-  assert.equal(await page.evaluate(() => document.activeElement.id), 'verb-analyze', 'focus stays on the verbs');
-  assert.match(analyzed.address, /^\?verb=analyze&/);
-  assert.equal(analyzed.columns[0], 'frequency_ghz');
+  const next = cliVerbs()[cliVerbs().indexOf('gain-design') + 1];
+  const opened = await readResults(page);
+  assert.equal(await page.evaluate(() => document.activeElement.id), `verb-${next}`, 'focus stays on the verbs');
+  assert.ok(opened.address.startsWith(`?verb=${next}&`), opened.address);
+  assert.equal(opened.state, 'ready', opened.alert);
   const back = await runsSoFar(page);
   await page.goBack();
   await settled(page, back);
@@ -370,7 +371,7 @@ test('downloads: the CSV, the JSON and the SVG each parse and hold the table\'s 
     rmSync(folder, { recursive: true, force: true });
   }
   // A verb without a plot offers no SVG.
-  await openPage(page, `${PAGE_URL}?verb=gain-design&gain=20&frequency=10&waveguide=WR-90`);
+  await openPage(page, `${PAGE_URL}?verb=waveguides`);
   assert.equal(await page.$eval('#download-svg', (button) => button.hidden), true);
   assert.deepEqual(log.errors, []);
   await page.close();
@@ -463,9 +464,15 @@ test('one self-contained file: works from disk and from a web server, asks the n
 });
 
 // What the page offers of a verb's options: all but the files (it draws the
-// plot itself and downloads the results), the output format, and --row (only
-// with --from).
-const WITHHELD = new Set(['format', 'output', 'plot', 'from', 'row']);
+// plot itself and downloads the results; the parts view makes the drawing and
+// model), the output format, the PDF's paper, and the options that go only
+// with an option withheld.
+function offeredByPage(verb) {
+  const supplied = verb.name === 'parts' ? ['drawing', 'model'] : [];
+  const withheld = new Set(verb.options.filter((option) => option.kind === 'file' || ['format', 'paper'].includes(option.name))
+    .map((option) => option.name));
+  return verb.options.filter((option) => !withheld.has(option.name) && (!withheld.has(option.with) || supplied.includes(option.with)));
+}
 
 // The page paints its form from the verb table built into it, before its
 // engine answers; the table is the command line's (tarniq-cli VERB --help
@@ -508,7 +515,7 @@ test('the form comes from the built-in verb table at once; a silent worker is re
     const form = await page.evaluate(() => Object.fromEntries(['fields', 'more-fields'].map((id) =>
       [id, [...document.getElementById(id).querySelectorAll('.field')].map((field) =>
         [field.dataset.option, field.querySelector('.hint').textContent])])));
-    const offered = verb.options.filter((option) => !WITHHELD.has(option.name));
+    const offered = offeredByPage(verb);
     const order = (fields) => fields.map(([name]) => offered.findIndex((option) => option.name === name));
     for (const part of Object.values(form)) assert.deepEqual(order(part), [...order(part)].sort((a, b) => a - b), verb.name);
     assert.deepEqual([...form.fields, ...form['more-fields']].sort(),

@@ -5,7 +5,6 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
 const FLAGS = new Set(['square', 'polar', 'net']);
-const PLOTTING_VERBS = new Set(['design', 'analyze', 'pattern', 'parts']);
 
 export function cliPath() {
   const path = process.env.TARNIQ_CLI;
@@ -32,7 +31,8 @@ export function runCli(query) {
   const args = cliArguments(query);
   const folder = mkdtempSync(join(tmpdir(), 'tarniq-cli-'));
   try {
-    const plot = PLOTTING_VERBS.has(args[0]) ? ['--plot', join(folder, 'plot.svg')] : [];
+    const plots = cliHelp(args[0]).some((entry) => entry.name === 'plot');
+    const plot = plots ? ['--plot', join(folder, 'plot.svg')] : [];
     // The page makes the parts' drawing and model too.
     if (args[0] === 'parts') plot.push('--drawing', join(folder, 'parts.dxf'), '--model', join(folder, 'parts.stl'));
     const json = spawnSync(cliPath(), [...args, '--format=json', '--output', join(folder, 'out.json'), ...plot]);

@@ -94,10 +94,11 @@ int check_examples(const std::string& readme, const std::string& heading) {
   return examples;
 }
 
-// Each example of the README's "Scripted use", "Feeding a dish" and "Building
-// the horn" sections is what the program prints now.
+// Each example of the README's "Quick start", "Scripted use", "Feeding a dish"
+// and "Building the horn" sections is what the program prints now.
 TEST(Docs, ReadmeExamplesAreCurrent) {
   const std::string readme = read_file(source / "README.md");
+  EXPECT_GE(check_examples(readme, "Quick start"), 1);
   EXPECT_GE(check_examples(readme, "Scripted use"), 5);
   EXPECT_GE(check_examples(readme, "Feeding a dish"), 3);
   EXPECT_GE(check_examples(readme, "Building the horn"), 1);

@@ -8,8 +8,9 @@
 
 namespace {
 
-// The options arrive as a plain object of option name to text; the request
-// layer checks names and values, as it does for the command line.
+// The options arrive as a plain object of option name to text (the request
+// layer checks names and values, as it does for the command line), the files
+// a request reads as one of file name to text.
 tarniq::request::Options options_from(const emscripten::val& object) {
   tarniq::request::Options options;
   const emscripten::val keys = emscripten::val::global("Object").call<emscripten::val>("keys", object);
@@ -21,8 +22,8 @@ tarniq::request::Options options_from(const emscripten::val& object) {
   return options;
 }
 
-std::string run(const std::string& verb, const emscripten::val& options) {
-  return tarniq::web::run_json(verb, options_from(options));
+std::string run(const std::string& verb, const emscripten::val& options, const emscripten::val& files) {
+  return tarniq::web::run_json(verb, options_from(options), options_from(files));
 }
 
 }  // namespace

@@ -86,6 +86,7 @@ std::string_view need_name(request::Need need) {
 std::string_view kind_name(request::ValueKind kind) {
   switch (kind) {
     case request::ValueKind::length: return "length";
+    case request::ValueKind::input: return "input";
     case request::ValueKind::file: return "file";
     case request::ValueKind::plain: break;
   }
@@ -122,7 +123,19 @@ std::string verbs_json() {
   return dump(verbs);
 }
 
-std::string run_json(std::string_view verb, request::Options options) {
+namespace {
+
+// The files a request reads come with it: the page cannot open the user's
+// files by name.
+request::FileText chosen_file(const FileTexts& files, const std::string& name) {
+  const auto found = files.find(name);
+  if (found == files.end()) return {std::nullopt, "choose the file again"};
+  return {found->second, {}};
+}
+
+}  // namespace
+
+std::string run_json(std::string_view verb, request::Options options, const FileTexts& files) {
   try {
     const request::VerbDefinition* definition = request::find_verb(verb);
     // The page shows every plot the verb can draw; the file name is the page's.
@@ -133,7 +146,9 @@ std::string run_json(std::string_view verb, request::Options options) {
       options["drawing"] = "parts.dxf";
       options["model"] = "parts.stl";
     }
-    const request::Outcome outcome = request::run_request(verb, options);
+    request::Settings settings;
+    settings.read_file = [&files](const std::string& name) { return chosen_file(files, name); };
+    const request::Outcome outcome = request::run_request(verb, options, settings);
     json answer = {{"status", static_cast<int>(outcome.status)}, {"error", outcome.error}, {"option", outcome.option}};
     if (outcome.status == request::Status::ok) {
       answer["columns"] = columns_json(outcome.result);

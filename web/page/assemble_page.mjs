@@ -39,7 +39,7 @@ function replaceOnce(page, marker, text) {
 async function pageData(modulePath) {
   const engine = await createRequire(import.meta.url)(resolve(modulePath))();
   const verbs = JSON.parse(engine.verbs());
-  const catalogue = JSON.parse(engine.run('waveguides', { units: 'in' }));
+  const catalogue = JSON.parse(engine.run('waveguides', { units: 'in' }, {}));
   if (!Array.isArray(verbs) || catalogue.status !== 0) fail(`${modulePath} gave no verb table or no catalogue`);
   return JSON.stringify({ verbs, waveguides: JSON.parse(catalogue.json).rows }).replace(/</g, '\\u003c');
 }

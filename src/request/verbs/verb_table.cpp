@@ -29,9 +29,9 @@ constexpr OptionDefinition length{.name = "length", .value_name = "L",
                                   .help = "axial length from the waveguide to the aperture", .need = required,
                                   .unless = "from pattern-file", .kind = ValueKind::length};
 constexpr OptionDefinition from{.name = "from", .value_name = "FILE.json",
-                                .help = "take the horn from a design's JSON output (tarniq-cli design ... --format json)",
-                                .kind = ValueKind::file};
-constexpr OptionDefinition row{"row", "N", "the row of the --from file to take, from 1 (default 1)", 0,
+                                .help = "take the horn from the JSON results of a design",
+                                .kind = ValueKind::input};
+constexpr OptionDefinition row{"row", "N", "the row of that file to take, from 1 (default 1)", 0,
                                Need::optional, {}, "from"};
 constexpr OptionDefinition method{"method", "pattern|table",
                                   "pattern (beamwidths of the computed pattern, default) or table (read from the "
@@ -164,7 +164,7 @@ std::vector<VerbDefinition> make_verb_table() {
         {.name = "pattern-file", .value_name = "FILE.csv",
          .help = "the feed as a pattern file instead of a horn: angle_deg, e_plane_dbi, h_plane_dbi, optional "
                  "e_phase_deg and h_phase_deg",
-         .kind = ValueKind::file},
+         .kind = ValueKind::input},
         {"frequency", "GHZ", "frequency, GHz (a pattern file needs it only with --offset)", 0, required,
          "pattern-file"},
         {.name = "offset", .value_name = "LENGTH",

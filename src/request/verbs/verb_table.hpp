@@ -23,7 +23,8 @@ enum class Need {
 enum class ValueKind {
   plain,   // a number, a range, a name or a choice, as the value name shows
   length,  // lengths in the request's --units: a face that changes the unit converts them
-  file,    // a path on the caller's file system
+  input,   // a file the request reads, by its path on the caller's file system
+  file,    // a file the request writes, by its path on the caller's file system
 };
 
 struct OptionDefinition {

@@ -3,8 +3,12 @@
 const VERB_TITLES = {
   design: 'Design for beamwidths',
   'gain-design': 'Design for gain',
+  'feed-design': 'Design a dish feed',
   analyze: 'Analyze over frequency',
   pattern: 'Pattern',
+  field: 'Far field',
+  'phase-center': 'Phase centre',
+  dish: 'Dish efficiency',
   parts: 'Parts to build it',
   waveguides: 'Waveguides',
 };
@@ -48,7 +52,7 @@ async function ask(verb, options) {
     return { status: INTERNAL_ERROR, error: `The calculation engine could not start in this browser: ${reason(error)}` };
   }
   page.ready = true;
-  const text = await engine.ask(verb, options);
+  const text = await engine.ask(verb, options, readFormFiles(page.form));
   if (text === null) return null;
   try {
     return JSON.parse(text);
@@ -217,12 +221,14 @@ function wireEvents() {
   // Every control, text or choice, reports each edit as an input event. A
   // new unit converts the typed lengths, so that the horn stays the same.
   form.addEventListener('input', (event) => {
-    const { name, value } = event.target;
+    const { name, value, type } = event.target;
     if (name === 'verb') return onVerbChange(value);
+    if (type === 'file') return undefined;  // runs once the file is read
     if (name === 'units') convertLengths(page.form, value);
     else noteTyping(page.form, event.target);
     onEdit();
   });
+  form.addEventListener('tarniq:file', onEdit);
   window.addEventListener('popstate', loadAddress);
   for (const kind of ['csv', 'json', 'svg']) byId(`download-${kind}`).addEventListener('click', () => download(kind));
   // A table that no longer fits (or fits again) changes its layout.

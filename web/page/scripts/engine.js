@@ -14,15 +14,16 @@ const ABANDON_AFTER_MS = 250;
 const WORKER_START_MS = 3000;
 
 // Runs inside the worker (its text is sent there): answers each message
-// {id, verb, options} with {id, text}; verb null asks for the verb table.
+// {id, verb, options, files} with {id, text}; verb null asks for the verb
+// table. files holds the texts of the files the request reads, by name.
 function engineWorkerMain() {
   const ready = createTarniqModule();
   self.onmessage = async (event) => {
-    const { id, verb, options } = event.data;
+    const { id, verb, options, files } = event.data;
     let text;
     try {
       const engine = await ready;
-      text = verb === null ? engine.verbs() : engine.run(verb, options);
+      text = verb === null ? engine.verbs() : engine.run(verb, options, files || {});
     } catch (error) {
       // Status 70, INTERNAL_ERROR: the worker has none of the page's constants.
       const reason = error && error.message ? error.message : error;
@@ -72,14 +73,14 @@ class WorkerEngine {
   }
 
   // The answer's JSON text; null when a newer request replaced this one.
-  ask(verb, options) {
+  ask(verb, options, files = {}) {
     if (this.worker && this.waiting.size > 0 && performance.now() - this.busySince > ABANDON_AFTER_MS) this.stop(null);
     if (!this.worker) this.start();
     return new Promise((resolve) => {
       const id = ++this.next;
       if (this.waiting.size === 0) this.busySince = performance.now();
       this.waiting.set(id, resolve);
-      this.worker.postMessage({ id, verb, options });
+      this.worker.postMessage({ id, verb, options, files });
     });
   }
 }
@@ -93,10 +94,10 @@ class PageEngine {
     this.ready = window.tarniqEngineFactory();
   }
 
-  async ask(verb, options) {
+  async ask(verb, options, files = {}) {
     try {
       const engine = await this.ready;
-      return verb === null ? engine.verbs() : engine.run(verb, options);
+      return verb === null ? engine.verbs() : engine.run(verb, options, files);
     } catch (error) {
       return failure(`internal error: ${error && error.message ? error.message : error}`);
     }

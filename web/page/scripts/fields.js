@@ -28,6 +28,8 @@ const FIELD_LABELS = {
   'edge-taper': 'Edge taper (dB below the peak)',
   offset: 'Feed offset from the focus toward the dish ({unit})',
   'pattern-file': 'Feed pattern file (CSV)',
+  from: 'Design results file (JSON)',
+  row: 'Row of that file',
   net: 'Lay the panels out as one net',
   tab: 'Glue tab width ({unit})',
   wall: 'Model wall thickness ({unit}; 2 mm if empty)',
@@ -44,8 +46,8 @@ const CHOICE_TEXT = {
 const CUSTOM_WAVEGUIDE = '';
 
 // Options the page sets itself: the output format (the downloads offer every
-// format) and the PDF's paper (PDF drawings are the command line's); files
-// too (see offeredOptions).
+// format) and the PDF's paper (PDF drawings are the command line's); the
+// files a request writes too (see offeredOptions).
 const PAGE_SET_OPTIONS = new Set(['format', 'paper']);
 
 // Files the page asks for itself, per verb, and offers as downloads: the
@@ -58,12 +60,14 @@ const PAGE_SUPPLIED_FILES = { parts: new Set(['drawing', 'model']) };
 // flag stands in for) need no entry here.
 const FIELD_CONDITIONS = {
   plane: (form) => form.given('square'),
-  'waveguide-size': (form) => form.customWaveguide(),
+  'waveguide-size': (form) => form.customWaveguide() && !form.fields.get('waveguide').wrapper.hidden,
 };
 
-// The verb's options that the page offers: all but files (the page draws the
-// plot itself and offers downloads instead of an output file), the options it
-// sets itself, and those that go only with an option it does not offer.
+// The verb's options that the page offers: all but the files a request
+// writes (the page draws the plot itself and offers downloads instead of an
+// output file), the options it sets itself, and those that go only with an
+// option it does not offer. Files a request reads are chosen from the
+// computer.
 function offeredOptions(verb) {
   const supplied = PAGE_SUPPLIED_FILES[verb.name] || new Set();
   const withheld = new Set(verb.options
@@ -92,6 +96,7 @@ function isKeyOption(option, offered) {
 
 function fieldKind(option) {
   if (option.name === 'waveguide') return 'waveguide';
+  if (option.kind === 'input') return 'input';
   if (option.value === '') return 'flag';
   if (/^[a-z]+(\|[a-z]+)+$/.test(option.value)) return 'choice';
   return 'text';
@@ -121,6 +126,10 @@ function placeholderText(valueName) {
 function buildControl(option, kind, catalogue) {
   const id = `field-${option.name}`;
   if (kind === 'flag') return element('input', { type: 'checkbox', id, name: option.name });
+  if (kind === 'input') {
+    const extension = /\.([a-z]+)$/.exec(option.value);
+    return element('input', { type: 'file', id, name: option.name, accept: extension ? `.${extension[1]}` : '' });
+  }
   if (kind === 'text') {
     return element('input', {
       type: 'text', id, name: option.name, placeholder: placeholderText(option.value),
@@ -137,6 +146,13 @@ function buildControl(option, kind, catalogue) {
   return select;
 }
 
+// A help line as the page says it: another option, "--name" on the command
+// line, by its field's label.
+function pageWording(help) {
+  return help.replace(/--([a-z][a-z-]*)/g, (match, name) =>
+    `“${(FIELD_LABELS[name] || name).replace(/ \(.*\)$/, '')}”`);
+}
+
 // One field: label, control, the option's help line, and a place for its error.
 function buildField(option, catalogue) {
   const kind = fieldKind(option);
@@ -144,7 +160,7 @@ function buildField(option, catalogue) {
   const wrapper = element('div', { class: `field${kind === 'flag' ? ' check' : ''}`, 'data-option': option.name });
   const label = element('label', { for: control.id });
   const labelText = element('span', { class: 'label-text' });
-  const hint = element('small', { class: 'hint', id: `hint-${option.name}` }, option.help);
+  const hint = element('small', { class: 'hint', id: `hint-${option.name}` }, pageWording(option.help));
   const error = element('p', { class: 'field-error', id: `error-${option.name}` });
   control.setAttribute('aria-describedby', `${hint.id} ${error.id}`);
   if (kind === 'flag') {
@@ -154,7 +170,16 @@ function buildField(option, catalogue) {
     label.append(labelText);
     wrapper.append(label, control, hint, error);
   }
-  return { option, name: option.name, kind, control, wrapper, labelText, error, typed: null };
+  const field = { option, name: option.name, kind, control, wrapper, labelText, error, typed: null, file: null };
+  // A chosen file is read at once; the request names it and carries its text.
+  if (kind === 'input') {
+    control.addEventListener('change', async () => {
+      const chosen = control.files[0];
+      field.file = chosen ? { name: chosen.name, text: await chosen.text() } : null;
+      control.dispatchEvent(new Event('tarniq:file', { bubbles: true }));
+    });
+  }
+  return field;
 }
 
 // The form for one verb: its fields (a Map of name to field), the options'
@@ -186,6 +211,7 @@ function isGiven(form, name) {
   if (!field || field.wrapper.hidden) return false;
   if (field.kind === 'flag') return field.control.checked;
   if (field.kind === 'waveguide') return field.control.value !== CUSTOM_WAVEGUIDE;
+  if (field.kind === 'input') return field.file !== null;
   return field.control.value.trim() !== '';
 }
 
@@ -194,11 +220,17 @@ function isGiven(form, name) {
 function isWanted(form, field) {
   const { option } = field;
   if (option.with && form.fields.has(option.with) && !form.given(option.with)) return false;
+  // A set flag or a chosen file that stands in for a required option hides it
+  // (a square horn's beamwidths; the horn or feed a file holds).
   const standIns = option.need === 'required' ? option.unless : [];
-  if (standIns.some((name) => form.fields.get(name)?.kind === 'flag' && form.given(name))) return false;
+  if (standIns.some((name) => STANDS_IN_AT_ONCE.has(form.fields.get(name)?.kind) && form.given(name))) return false;
   const condition = FIELD_CONDITIONS[field.name];
   return condition ? condition(form) : true;
 }
+
+// Fields that stand in for others as soon as they are given; a typed value
+// (a waveguide size) only once the request is sent.
+const STANDS_IN_AT_ONCE = new Set(['flag', 'input']);
 
 function unitOf(form) {
   const units = form.fields.get('units');
@@ -206,8 +238,9 @@ function unitOf(form) {
 }
 
 function updateForm(form) {
-  // Flags first: the other fields' conditions read them.
-  const ordered = [...form.fields.values()].sort((a, b) => (b.kind === 'flag') - (a.kind === 'flag'));
+  // Flags and files first: the other fields' conditions read them.
+  const first = (field) => STANDS_IN_AT_ONCE.has(field.kind);
+  const ordered = [...form.fields.values()].sort((a, b) => first(b) - first(a));
   for (const field of ordered) field.wrapper.hidden = !isWanted(form, field);
   const unit = unitOf(form);
   for (const field of form.fields.values())
@@ -223,6 +256,11 @@ function setFormValues(form, options) {
       field.control.checked = value === '' || value === 'true';
     } else if (field.kind === 'text') {
       field.control.value = value === undefined ? '' : value;
+    } else if (field.kind === 'input') {
+      // An address names a file but cannot hold it: the request names it, and
+      // the request layer asks for it again.
+      if (value === undefined) field.file = null;
+      else if (!field.file || field.file.name !== value) field.file = { name: value, text: null };
     } else if (value === undefined) {
       field.control.selectedIndex = 0;
       if (field.kind === 'waveguide' && options['waveguide-size'] !== undefined) field.control.value = CUSTOM_WAVEGUIDE;
@@ -246,11 +284,22 @@ function readFormValues(form) {
       if (field.control.checked) options[field.name] = 'true';
     } else if (field.kind === 'text') {
       if (field.control.value.trim() !== '') options[field.name] = field.control.value;
+    } else if (field.kind === 'input') {
+      if (field.file) options[field.name] = field.file.name;
     } else if (!(field.kind === 'waveguide' && field.control.value === CUSTOM_WAVEGUIDE)) {
       options[field.name] = field.control.value;
     }
   }
   return options;
+}
+
+// The texts of the files the form's request reads, by the names it gives them.
+function readFormFiles(form) {
+  const files = {};
+  for (const field of form.fields.values())
+    if (field.kind === 'input' && field.file && field.file.text !== null && !field.wrapper.hidden)
+      files[field.file.name] = field.file.text;
+  return files;
 }
 
 // A unit left to its default shows the unit the result came in (the

@@ -83,7 +83,7 @@ int finish(const Outcome& outcome, const std::string& verb, const Options& optio
     report_error(outcome.error);
     return static_cast<int>(outcome.status);
   }
-  const std::string text = format_result(outcome.result, outcome.format);
+  std::string text = format_result(outcome.result, outcome.format);
   std::vector<PendingFile> files;
   const auto output = options.find("output");
   const auto plot = options.find("plot");
@@ -92,7 +92,7 @@ int finish(const Outcome& outcome, const std::string& verb, const Options& optio
   const bool warnings_shown = to_standard_output && outcome.format == Format::table && ::isatty(STDOUT_FILENO) == 1;
   if (!warnings_shown)
     for (const auto& warning : outcome.result.warnings) report_warning(warning.message);
-  if (!to_standard_output) files.push_back({output->second, text});
+  if (!to_standard_output) files.push_back({output->second, std::move(text)});  // a long table is not copied
   if (plot != options.end()) files.push_back({plot->second, outcome.result.plot_svg});
   for (const auto& file : outcome.result.files) files.push_back({file.name, file.bytes});
   try {

@@ -22,7 +22,7 @@ std::string column_name(std::string_view name, Quantity quantity, LengthUnit uni
 Cell to_cell(const Value& value, Quantity quantity, LengthUnit unit) {
   if (const auto* text = std::get_if<std::string>(&value)) return *text;
   const auto* number = std::get_if<double>(&value);
-  if (number == nullptr || !std::isfinite(*number)) return std::monostate{};
+  if (number == nullptr || !std::isfinite(*number)) return {};
   switch (quantity) {
     case Quantity::length: return from_metres(*number, unit);
     case Quantity::frequency: return *number / hertz_per_gigahertz;

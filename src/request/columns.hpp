@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "request/parse/units.hpp"
@@ -56,21 +57,16 @@ std::vector<Column> make_columns(std::span<const ColumnDefinition<Record>> defin
   return columns;
 }
 
-template <class Record>
-Row make_row(std::span<const ColumnDefinition<Record>> definitions, const Record& record, LengthUnit unit) {
-  Row row;
-  row.reserve(definitions.size());
-  for (const auto& definition : definitions) row.push_back(to_cell(definition.value(record), definition.quantity, unit));
-  return row;
-}
-
 // Fills result.columns and result.rows from the records.
 template <class Record>
 void tabulate(Result& result, std::span<const ColumnDefinition<Record>> definitions, std::span<const Record> records,
               LengthUnit unit) {
   result.columns = make_columns(definitions, unit);
+  result.rows.start(definitions.size());
   result.rows.reserve(records.size());
-  for (const auto& record : records) result.rows.push_back(make_row(definitions, record, unit));
+  for (const auto& record : records)
+    for (const auto& definition : definitions)
+      result.rows.add_cell(to_cell(definition.value(record), definition.quantity, unit));
 }
 
 // Index of the column with this name in the result, or the column count.

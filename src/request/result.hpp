@@ -3,8 +3,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <memory>
+#include <span>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace tarniq::request {
@@ -18,9 +22,77 @@ struct Column {
 };
 
 // A cell: no value (empty in the table and the CSV, null in JSON), a number
-// in the column's unit, or text.
-using Cell = std::variant<std::monostate, double, std::string>;
-using Row = std::vector<Cell>;
+// in the column's unit, or text. Three words, so that a long table of numbers
+// stays compact; texts are few (names, planes) and shared when copied.
+class Cell {
+ public:
+  Cell() = default;
+  Cell(double number) : number_(std::isfinite(number) ? number : kNone) {}  // not finite: no value
+  Cell(std::string text) : text_(std::make_shared<const std::string>(std::move(text))) {}
+
+  // The number, or null for text or no value.
+  [[nodiscard]] const double* number() const { return text_ || std::isnan(number_) ? nullptr : &number_; }
+  // The text, or null for a number or no value.
+  [[nodiscard]] const std::string* text() const { return text_.get(); }
+
+ private:
+  static constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+  double number_ = kNone;
+  std::shared_ptr<const std::string> text_;
+};
+
+// One row of a result, a cell per column.
+using Row = std::span<const Cell>;
+
+// The rows of a result, each as long as its columns, kept in one block.
+class Rows {
+ public:
+
+  // Empties the rows; each row to come has `width` cells.
+  void start(std::size_t width) {
+    width_ = width;
+    cells_.clear();
+  }
+  void reserve(std::size_t rows) { cells_.reserve(rows * width_); }
+  // Appends a row of exactly the width's cells.
+  void add(std::span<const Cell> row) { cells_.insert(cells_.end(), row.begin(), row.end()); }
+  // Appends one cell: a row is complete after the width's cells.
+  void add_cell(Cell cell) { cells_.push_back(std::move(cell)); }
+  void clear() { cells_.clear(); }
+
+  [[nodiscard]] std::size_t size() const { return width_ == 0 ? 0 : cells_.size() / width_; }
+  [[nodiscard]] bool empty() const { return cells_.empty(); }
+  [[nodiscard]] Row operator[](std::size_t row) const { return {cells_.data() + row * width_, width_}; }
+
+  class Iterator {
+   public:
+    using value_type = Row;
+    using difference_type = std::ptrdiff_t;
+    Iterator() = default;
+    Iterator(const Rows* rows, std::size_t row) : rows_(rows), row_(row) {}
+    Row operator*() const { return (*rows_)[row_]; }
+    Iterator& operator++() {
+      ++row_;
+      return *this;
+    }
+    Iterator operator++(int) {
+      Iterator before = *this;
+      ++row_;
+      return before;
+    }
+    bool operator==(const Iterator& other) const { return row_ == other.row_; }
+
+   private:
+    const Rows* rows_ = nullptr;
+    std::size_t row_ = 0;
+  };
+  [[nodiscard]] Iterator begin() const { return {this, 0}; }
+  [[nodiscard]] Iterator end() const { return {this, size()}; }
+
+ private:
+  std::size_t width_ = 0;
+  std::vector<Cell> cells_;
+};
 
 // A warning: a stable code for scripts, one sentence for people, and the
 // rows it was raised on, by their first column's value (S, frequency in
@@ -44,7 +116,7 @@ struct Result {
   std::string units;                 // "cm", "mm" or "in"
   nlohmann::ordered_json input;      // the request's values as read, keys with units
   std::vector<Column> columns;
-  std::vector<Row> rows;             // each as long as columns
+  Rows rows;                         // each as long as columns
   std::vector<Notice> warnings;
   std::string plot_svg;              // a standalone SVG, when asked for and one fits
   std::vector<OutputFile> files;     // every file the options name, made whole

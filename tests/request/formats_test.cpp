@@ -23,8 +23,9 @@ Result sample() {
   result.units = "cm";
   result.input = {{"frequency_ghz", 10.0}};
   result.columns = {{"name", 0, true}, {"width_cm", 3, false}, {"gain_dbi", 2, false}};
-  result.rows = {{std::string("WR-90"), 2.286, -0.004},
-                 {std::string("odd, \"quoted\""), 0.1 + 0.2, std::monostate{}}};
+  result.rows.start(3);
+  result.rows.add(std::vector<Cell>{std::string("WR-90"), 2.286, -0.004});
+  result.rows.add(std::vector<Cell>{std::string("odd, \"quoted\""), 0.1 + 0.2, Cell()});
   result.warnings = {{"outside_band", "8 GHz is outside the band."}};
   return result;
 }

@@ -210,7 +210,7 @@ TEST(Verbs, TablesAlignTheCsvNumbers) {
     std::size_t end = 0;
     for (std::size_t c = 0; c < result.columns.size(); ++c) {
       end = lines[0].find(result.columns[c].name, end) + result.columns[c].name.size();
-      const std::string expected = fixed_text(std::get<double>(result.rows[r][c]), result.columns[c].decimals);
+      const std::string expected = fixed_text(*result.rows[r][c].number(), result.columns[c].decimals);
       EXPECT_EQ(lines[r + 1].substr(end - expected.size(), expected.size()), expected) << r << " " << c;
     }
   }
@@ -415,7 +415,7 @@ TEST(Verbs, RequestsWithoutASolution) {
                      {"s", "0.3:0.5:0.1"}};
   const Outcome partial = run("design", wide);
   ASSERT_EQ(partial.result.rows.size(), 1u);
-  EXPECT_EQ(std::get<double>(partial.result.rows[0][0]), 0.3);
+  EXPECT_EQ(*partial.result.rows[0][0].number(), 0.3);
   const auto json = nlohmann::json::parse(format_json(partial.result));
   EXPECT_EQ(json["warnings"].back()["code"], "no_design");
   EXPECT_EQ(json["warnings"].back()["message"].get<std::string>().rfind("No design at S = 0.4, 0.5, rows left out: ", 0), 0u);

@@ -23,8 +23,8 @@ constexpr int internal_error_status = 70;
 
 // A cell as the text table shows it.
 std::string shown_text(const request::Cell& cell, const request::Column& column) {
-  if (const auto* number = std::get_if<double>(&cell)) return request::fixed_text(*number, column.decimals);
-  if (const auto* text = std::get_if<std::string>(&cell)) return *text;
+  if (const auto* number = cell.number()) return request::fixed_text(*number, column.decimals);
+  if (const auto* text = cell.text()) return *text;
   return {};
 }
 

@@ -19,8 +19,8 @@ void append_field(std::string& out, const std::string& text) {
 }
 
 void append_cell(std::string& out, const Cell& cell) {
-  if (const auto* number = std::get_if<double>(&cell)) append_exact_text(out, *number);
-  if (const auto* text = std::get_if<std::string>(&cell)) append_field(out, *text);
+  if (const auto* number = cell.number()) append_exact_text(out, *number);
+  if (const auto* text = cell.text()) append_field(out, *text);
 }
 
 }  // namespace

@@ -10,9 +10,9 @@ std::string format_json(const Result& result) {
     ordered_json object = ordered_json::object();
     for (std::size_t c = 0; c < result.columns.size(); ++c) {
       const Cell& cell = row[c];
-      if (const auto* number = std::get_if<double>(&cell)) {
+      if (const auto* number = cell.number()) {
         object[result.columns[c].name] = *number;
-      } else if (const auto* text = std::get_if<std::string>(&cell)) {
+      } else if (const auto* text = cell.text()) {
         object[result.columns[c].name] = *text;
       } else {
         object[result.columns[c].name] = nullptr;

@@ -8,8 +8,8 @@ namespace tarniq::request {
 namespace {
 
 std::string cell_text(const Cell& cell, const Column& column) {
-  if (const auto* number = std::get_if<double>(&cell)) return fixed_text(*number, column.decimals);
-  if (const auto* text = std::get_if<std::string>(&cell)) return *text;
+  if (const auto* number = cell.number()) return fixed_text(*number, column.decimals);
+  if (const auto* text = cell.text()) return *text;
   return {};
 }
 

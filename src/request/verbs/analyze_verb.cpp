@@ -72,8 +72,8 @@ bool has_estimate(const FrequencyRecord& record) {
   return false;
 }
 
-std::optional<double> number_in(const Row& row, std::size_t column) {
-  const auto* value = std::get_if<double>(&row[column]);
+std::optional<double> number_in(Row row, std::size_t column) {
+  const auto* value = row[column].number();
   return value ? std::optional<double>(*value) : std::nullopt;
 }
 
@@ -82,7 +82,7 @@ Series column_series(const Result& result, std::string_view column, std::string 
   const std::size_t x = column_index(result, "frequency_ghz");
   const std::size_t y = column_index(result, column);
   for (const auto& row : result.rows) {
-    series.x.push_back(std::get<double>(row[x]));
+    series.x.push_back(*row[x].number());
     series.y.push_back(number_in(row, y));
   }
   return series;

@@ -141,8 +141,8 @@ std::string plot(const Result& result, const Prescription& p, const VerbContext&
   Series gain_series{"gain", {}, {}};
   const std::size_t gain_column = column_index(result, "gain_dbi");
   for (const auto& row : result.rows) {
-    gain_series.x.push_back(std::get<double>(row[s_column]));
-    const auto* value = std::get_if<double>(&row[gain_column]);
+    gain_series.x.push_back(*row[s_column].number());
+    const auto* value = row[gain_column].number();
     gain_series.y.push_back(value ? std::optional<double>(*value) : std::nullopt);
   }
   gain.series.push_back(std::move(gain_series));
@@ -164,8 +164,8 @@ std::string plot(const Result& result, const Prescription& p, const VerbContext&
     Series series{name, {}, {}};
     const std::size_t index = column_index(result, column + suffix);
     for (const auto& row : result.rows) {
-      series.x.push_back(std::get<double>(row[s_column]));
-      const auto* value = std::get_if<double>(&row[index]);
+      series.x.push_back(*row[s_column].number());
+      const auto* value = row[index].number();
       series.y.push_back(value ? std::optional<double>(*value) : std::nullopt);
     }
     panel.series.push_back(std::move(series));

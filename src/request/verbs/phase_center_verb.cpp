@@ -36,8 +36,8 @@ std::string plot(const Result& result, const HornInput& horn, double level, Leng
     Series s{std::move(name), {}, {}};
     const std::size_t y = column_index(result, column + suffix);
     for (const auto& row : result.rows) {
-      s.x.push_back(std::get<double>(row[x]));
-      const auto* value = std::get_if<double>(&row[y]);
+      s.x.push_back(*row[x].number());
+      const auto* value = row[y].number();
       s.y.push_back(value ? std::optional<double>(*value) : std::nullopt);
     }
     return s;

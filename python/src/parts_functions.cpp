@@ -108,7 +108,7 @@ Examples
 >>> horn = tarniq.make_horn(0.11, 0.08, 0.20, tarniq.find_waveguide("WR-90"))
 >>> broad = tarniq.horn_panels(horn).broad
 >>> round(broad.long_edge, 4), round(broad.height, 4), round(broad.corner_angle_deg, 2)
-(0.0, 0.0, 0.0)
+(0.11, 0.203, 92.1)
 )doc")
             .c_str());
 
@@ -135,7 +135,7 @@ Examples
 --------
 >>> horn = tarniq.make_horn(0.11, 0.08, 0.20, tarniq.find_waveguide("WR-90"))
 >>> round(tarniq.widest_tab(horn), 4)
-0.0
+0.0519
 )doc")
             .c_str());
 
@@ -230,7 +230,7 @@ Examples
 >>> horn = tarniq.make_horn(0.11, 0.08, 0.20, tarniq.find_waveguide("WR-90"))
 >>> solid = tarniq.horn_solid(horn, tarniq.SolidOptions(wall_thickness=0.003))
 >>> solid.normals.shape, solid.vertices.shape
-((0, 3), (0, 3, 3))
+((32, 3), (32, 3, 3))
 )doc")
             .c_str());
 }

@@ -18,6 +18,9 @@ void bind_waveguides(pybind11::module_& m);  // waveguide.hpp
 void bind_horns(pybind11::module_& m);       // horn.hpp
 void bind_analysis(pybind11::module_& m);    // fresnel, gain, pattern, beamwidth, table_method
 void bind_designs(pybind11::module_& m);     // design.hpp, gain_design.hpp, warnings.hpp
+void bind_fields(pybind11::module_& m);      // far_field.hpp, phase_center.hpp, gain_at_distance.hpp
+void bind_feeds(pybind11::module_& m);       // dish.hpp, feed_design.hpp
+void bind_parts(pybind11::module_& m);       // parts.hpp
 void bind_requests(pybind11::module_& m);    // the request layer
 
 }  // namespace tarniq::python

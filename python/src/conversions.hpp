@@ -6,6 +6,7 @@
 #include <pybind11/stl.h>
 
 #include <array>
+#include <complex>
 #include <cstddef>
 #include <limits>
 #include <optional>
@@ -56,14 +57,19 @@ struct Mapped {
 };
 
 // A library value that may be missing, stored in an array: NaN for none.
+// Complex values (a far field) go in complex128 arrays.
 inline double stored(double value) { return value; }
 inline double stored(const std::optional<double>& value) {
   return value ? *value : std::numeric_limits<double>::quiet_NaN();
 }
+inline std::complex<double> stored(std::complex<double> value) { return value; }
 inline py::object to_python(double value) { return py::float_(value); }
 inline py::object to_python(const std::optional<double>& value) {
   if (value) return py::float_(*value);
   return py::none();
+}
+inline py::object to_python(std::complex<double> value) {
+  return py::reinterpret_steal<py::object>(PyComplex_FromDoubles(value.real(), value.imag()));
 }
 
 // The library's results of one call as an array of objects: a lone number,
@@ -73,49 +79,86 @@ struct ResultCount : std::integral_constant<std::size_t, 1> {};
 template <class Item, std::size_t N>
 struct ResultCount<std::array<Item, N>> : std::integral_constant<std::size_t, N> {};
 
-// compute(x) for each value, the GIL released (and a long array split over
-// the cores, see parallel.hpp): each of its N results as a float (or None)
-// for one number, or as an array of the input's shape (NaN for none).
+// compute(k) for each index k below `count`, the GIL released (and a long
+// run split over the cores, see parallel.hpp): each of its N results as a
+// float, complex (or None) when `scalar` (count is then 1), or as an array
+// of `shape` otherwise (NaN for none).
 template <class Compute>
-auto map_values(const Values& values, Compute compute, std::size_t least_per_part = light_work) {
-  using Result = std::invoke_result_t<Compute&, double>;
-  constexpr std::size_t count = ResultCount<Result>::value;
+auto map_indices(bool scalar, const std::vector<py::ssize_t>& shape, std::size_t count, Compute compute,
+                 std::size_t least_per_part) {
+  using Result = std::invoke_result_t<Compute&, std::size_t>;
+  constexpr std::size_t results = ResultCount<Result>::value;
   const auto item = [](const Result& result, std::size_t i) -> decltype(auto) {
     if constexpr (requires { result[i]; })
       return (result[i]);
     else
       return (result);
   };
-  std::array<py::object, count> objects;
-  if (values.scalar) {
+  using Element = decltype(stored(item(std::declval<const Result&>(), 0)));
+  std::array<py::object, results> objects;
+  if (scalar) {
     std::optional<Result> result;
     {
       py::gil_scoped_release unlocked;
-      result = compute(values.value);
+      result = compute(std::size_t{0});
     }
-    for (std::size_t i = 0; i < count; ++i) objects[i] = to_python(item(*result, i));
+    for (std::size_t i = 0; i < results; ++i) objects[i] = to_python(item(*result, i));
     return objects;
   }
-  const std::vector<py::ssize_t> shape = values.shape();
-  std::array<py::array_t<double>, count> arrays;
-  std::array<double*, count> out{};
-  for (std::size_t i = 0; i < count; ++i) {
-    arrays[i] = py::array_t<double>(shape);
+  std::array<py::array_t<Element>, results> arrays;
+  std::array<Element*, results> out{};
+  for (std::size_t i = 0; i < results; ++i) {
+    arrays[i] = py::array_t<Element>(shape);
     out[i] = arrays[i].mutable_data();
   }
-  const std::span<const double> in = values.span();
   {
     py::gil_scoped_release unlocked;
-    const std::size_t parts = part_count(in.size(), least_per_part);
+    const std::size_t parts = part_count(count, least_per_part);
     run_parts(parts, [&](std::size_t part) {
-      for (std::size_t k = in.size() * part / parts; k < in.size() * (part + 1) / parts; ++k) {
-        const Result result = compute(in[k]);
-        for (std::size_t i = 0; i < count; ++i) out[i][k] = stored(item(result, i));
+      for (std::size_t k = count * part / parts; k < count * (part + 1) / parts; ++k) {
+        const Result result = compute(k);
+        for (std::size_t i = 0; i < results; ++i) out[i][k] = stored(item(result, i));
       }
     });
   }
-  for (std::size_t i = 0; i < count; ++i) objects[i] = std::move(arrays[i]);
+  for (std::size_t i = 0; i < results; ++i) objects[i] = std::move(arrays[i]);
   return objects;
+}
+
+// compute(x) for each value (see map_indices): floats (or None) for one
+// number, arrays of the input's shape for an array.
+template <class Compute>
+auto map_values(const Values& values, Compute compute, std::size_t least_per_part = light_work) {
+  const std::span<const double> in = values.span();
+  return map_indices(
+      values.scalar, values.scalar ? std::vector<py::ssize_t>{} : values.shape(), in.size(),
+      [&compute, in](std::size_t k) { return compute(in[k]); }, least_per_part);
+}
+
+// Two Values broadcast against each other as NumPy does: two numbers, or two
+// arrays of one shape (copies, C-contiguous). Raises ValueError for shapes
+// that do not broadcast.
+inline std::pair<Values, Values> broadcast(const Values& a, const Values& b) {
+  if (a.scalar && b.scalar) return {a, b};
+  const auto as_object = [](const Values& v) -> py::object {
+    return v.scalar ? py::object(py::float_(v.value)) : py::object(v.array);
+  };
+  const py::tuple both = py::module_::import("numpy").attr("broadcast_arrays")(as_object(a), as_object(b));
+  const auto held = [](py::handle array) {
+    return Values{false, 0.0, Values::Array::ensure(py::module_::import("numpy").attr("ascontiguousarray")(array))};
+  };
+  return {held(both[0]), held(both[1])};
+}
+
+// compute(x, y) for each pair of the two broadcast Values (see map_indices).
+template <class Compute>
+auto map_pairs(const Values& first, const Values& second, Compute compute, std::size_t least_per_part = light_work) {
+  const auto [a, b] = broadcast(first, second);
+  const std::span<const double> x = a.span();
+  const std::span<const double> y = b.span();
+  return map_indices(
+      a.scalar, a.scalar ? std::vector<py::ssize_t>{} : a.shape(), x.size(),
+      [&compute, x, y](std::size_t k) { return compute(x[k], y[k]); }, least_per_part);
 }
 
 // map_values of a computation with one result, typed for the signature.
@@ -123,6 +166,13 @@ template <class Compute>
 auto map_value(const Values& values, Compute compute, std::size_t least_per_part = light_work) {
   using Result = std::invoke_result_t<Compute&, double>;
   return Mapped<!std::is_same_v<Result, double>>{std::move(map_values(values, compute, least_per_part)[0])};
+}
+
+// map_pairs of a computation with one result, typed for the signature.
+template <class Compute>
+auto map_pair(const Values& first, const Values& second, Compute compute, std::size_t least_per_part = light_work) {
+  using Result = std::invoke_result_t<Compute&, double, double>;
+  return Mapped<!std::is_same_v<Result, double>>{std::move(map_pairs(first, second, compute, least_per_part)[0])};
 }
 
 // compute(angles) -> std::array<std::vector<double>, N> of the library's

@@ -51,6 +51,9 @@ PYBIND11_MODULE(_tarniq, m) {
   bind_horns(m);
   bind_analysis(m);
   bind_designs(m);
+  bind_fields(m);
+  bind_feeds(m);
+  bind_parts(m);
   bind_requests(m);
   claim_functions(m);
 }

@@ -9,6 +9,12 @@ hertz, angles in degrees, levels in dB (``half_power_db`` is half power).
   ``pattern_cut``, ``pattern_cuts``, ``beamwidth``, ``beamwidths``.
 - Designs: ``design_rectangular``, ``design_square``, ``design_for_gain``;
   ``horn_warnings`` says where the model or the feed stops holding.
+- The full far field and phase centre: ``far_field``, ``far_field_grid``,
+  ``phase_center``; the gain at a distance: ``gain_at_distance_dbi``.
+- Dish feeds: ``dish_illumination`` (a horn or a ``TabulatedFeed``),
+  ``design_feed``, ``design_best_feed``, ``dish_edge_angle_deg``.
+- Parts: ``horn_panels``, ``flat_layout``, ``horn_solid`` (NumPy arrays of
+  points and facets).
 - Requests as the command line makes them: ``request("analyze", ...)`` gives
   the dict that ``tarniq-cli analyze ... --format json`` prints, and
   ``request_frame`` a pandas DataFrame of its rows.

@@ -59,6 +59,18 @@ class WarningCode(_Enum):
     small_aperture: ClassVar[WarningCode]
     unequal_axial_lengths: ClassVar[WarningCode]
 
+class FeedSearch(_Enum):
+    phase_deviation: ClassVar[FeedSearch]
+    phase_deviation_and_edge_taper: ClassVar[FeedSearch]
+
+class PanelKind(_Enum):
+    broad: ClassVar[PanelKind]
+    narrow: ClassVar[PanelKind]
+
+class LayoutKind(_Enum):
+    separate: ClassVar[LayoutKind]
+    net: ClassVar[LayoutKind]
+
 class FrequencyBand(_Value):
     low: float
     high: float
@@ -187,6 +199,174 @@ class WaveguideNames(_Value):
     british: str
     def __init__(self, *, eia: str, iec: str, british: str) -> None: ...
 
+class FarField(_Value):
+    # complex for one direction, complex128 arrays for many
+    co: Any
+    cross: Any
+    def __init__(self, *, co: Any, cross: Any) -> None: ...
+
+class PhaseCenter(_Value):
+    # metres behind the aperture: floats for one frequency, float64 arrays for many
+    e_plane: Any
+    h_plane: Any
+    common: Any
+    def __init__(self, *, e_plane: Any, h_plane: Any, common: Any) -> None: ...
+
+class TabulatedFeed(_Value):
+    angles_deg: list[float]
+    e_plane_db: list[float]
+    h_plane_db: list[float]
+    e_phase_deg: list[float]
+    h_phase_deg: list[float]
+    frequency_hz: float
+    def __init__(
+        self,
+        *,
+        angles_deg: _ArrayLike,
+        e_plane_db: _ArrayLike,
+        h_plane_db: _ArrayLike,
+        e_phase_deg: _ArrayLike = ...,
+        h_phase_deg: _ArrayLike = ...,
+        frequency_hz: float = 0.0,
+    ) -> None: ...
+
+class FeedPosition(_Value):
+    offset: float
+    def __init__(self, *, offset: float = 0.0) -> None: ...
+
+class DishIllumination(_Value):
+    # floats for one edge angle, float64 arrays for many
+    edge_angle_deg: Any
+    f_over_d: Any
+    e_edge_taper_db: Any
+    h_edge_taper_db: Any
+    space_loss_db: Any
+    spillover: Any
+    taper: Any
+    phase: Any
+    polarization: Any
+    aperture: Any
+    def __init__(
+        self,
+        *,
+        edge_angle_deg: Any,
+        f_over_d: Any,
+        e_edge_taper_db: Any,
+        h_edge_taper_db: Any,
+        space_loss_db: Any,
+        spillover: Any,
+        taper: Any,
+        phase: Any,
+        polarization: Any,
+        aperture: Any,
+    ) -> None: ...
+
+class FeedPrescription(_Value):
+    edge_angle_deg: float
+    edge_taper_db: float
+    phase_deviation: float
+    frequency_hz: float
+    feed: Waveguide
+    def __init__(
+        self,
+        *,
+        edge_angle_deg: float,
+        edge_taper_db: float = 10.0,
+        phase_deviation: float = 0.25,
+        frequency_hz: float,
+        feed: Waveguide,
+    ) -> None: ...
+
+class FeedDesign(_Value):
+    design: HornDesign
+    phase_deviation: float
+    edge_taper_db: float
+    dish: DishIllumination
+    phase_center: PhaseCenter
+    def __init__(
+        self,
+        *,
+        design: HornDesign,
+        phase_deviation: float,
+        edge_taper_db: float,
+        dish: DishIllumination,
+        phase_center: PhaseCenter,
+    ) -> None: ...
+
+class Panel(_Value):
+    kind: PanelKind
+    count: int
+    short_edge: float
+    long_edge: float
+    height: float
+    corner_edge: float
+    flare_angle_deg: float
+    corner_angle_deg: float
+    def __init__(
+        self,
+        *,
+        kind: PanelKind,
+        count: int,
+        short_edge: float,
+        long_edge: float,
+        height: float,
+        corner_edge: float,
+        flare_angle_deg: float,
+        corner_angle_deg: float,
+    ) -> None: ...
+
+class HornPanels(_Value):
+    broad: Panel
+    narrow: Panel
+    axial_length: float
+    def __init__(self, *, broad: Panel, narrow: Panel, axial_length: float) -> None: ...
+
+class LayoutOptions(_Value):
+    kind: LayoutKind
+    tab_width: float
+    message_lengths: LengthScale
+    def __init__(
+        self, *, kind: LayoutKind = LayoutKind.separate, tab_width: float = 0.0, message_lengths: LengthScale = ...
+    ) -> None: ...
+
+class PlacedPanel(_Value):
+    kind: PanelKind
+    corners: _Array  # (4, 2)
+    centre: tuple[float, float]
+    axis_angle_deg: float
+    def __init__(
+        self, *, kind: PanelKind, corners: _Array, centre: tuple[float, float], axis_angle_deg: float
+    ) -> None: ...
+
+class FlatLayout(_Value):
+    panels: list[PlacedPanel]
+    tabs: _Array  # (n, 4, 2)
+    outlines: list[_Array]  # each (k, 2)
+    folds: _Array  # (n, 2, 2)
+    size: tuple[float, float]
+    def __init__(
+        self,
+        *,
+        panels: list[PlacedPanel],
+        tabs: _Array,
+        outlines: list[_Array],
+        folds: _Array,
+        size: tuple[float, float],
+    ) -> None: ...
+
+class SolidOptions(_Value):
+    wall_thickness: float
+    throat_length: float
+    message_lengths: LengthScale
+    def __init__(
+        self, *, wall_thickness: float = 0.002, throat_length: float = 0.0, message_lengths: LengthScale = ...
+    ) -> None: ...
+
+class Facets(_Value):
+    normals: _Array  # (n, 3)
+    vertices: _Array  # (n, 3, 3)
+    def __init__(self, *, normals: _Array, vertices: _Array) -> None: ...
+
 # Waveguides
 def te10_cutoff(guide: Waveguide) -> float: ...
 def te20_cutoff(guide: Waveguide) -> float: ...
@@ -256,6 +436,48 @@ def design_for_gain(
     gain_dbi: float, frequency_hz: float, feed: Waveguide, message_lengths: LengthScale = ...
 ) -> HornDesign: ...
 def horn_warnings(horn: Horn, frequency_hz: float, options: WarningOptions = ...) -> list[Warning]: ...
+
+# The full far field, phase centres, gain at a finite distance
+def far_field(horn: Horn, frequency_hz: float, theta_deg: _ArrayLike, phi_deg: _ArrayLike) -> FarField: ...
+def far_field_grid(horn: Horn, frequency_hz: float, theta_deg: _ArrayLike, phi_deg: _ArrayLike) -> FarField: ...
+def phase_center(horn: Horn, frequency_hz: _ArrayLike, level_db: float = 10.0) -> PhaseCenter: ...
+@overload
+def gain_at_distance_ratio(horn: Horn, frequency_hz: float, distance_m: float) -> float: ...
+@overload
+def gain_at_distance_ratio(horn: Horn, frequency_hz: _ArrayLike, distance_m: _ArrayLike) -> _Array: ...
+@overload
+def gain_at_distance_dbi(horn: Horn, frequency_hz: float, distance_m: float) -> float: ...
+@overload
+def gain_at_distance_dbi(horn: Horn, frequency_hz: _ArrayLike, distance_m: _ArrayLike) -> _Array: ...
+
+# Dishes and their feeds
+@overload
+def dish_edge_angle_deg(f_over_d: float) -> float: ...
+@overload
+def dish_edge_angle_deg(f_over_d: _Samples) -> _Array: ...
+@overload
+def dish_f_over_d(edge_angle_deg: float) -> float: ...
+@overload
+def dish_f_over_d(edge_angle_deg: _Samples) -> _Array: ...
+@overload
+def dish_illumination(
+    horn: Horn, frequency_hz: float, edge_angles_deg: _ArrayLike, position: FeedPosition = ...
+) -> DishIllumination: ...
+@overload
+def dish_illumination(
+    feed: TabulatedFeed, edge_angles_deg: _ArrayLike, position: FeedPosition = ...
+) -> DishIllumination: ...
+def design_feed(prescription: FeedPrescription, message_lengths: LengthScale = ...) -> FeedDesign: ...
+def design_best_feed(
+    prescription: FeedPrescription, search: FeedSearch, message_lengths: LengthScale = ...
+) -> FeedDesign: ...
+
+# Parts: panels, their flat layout, the solid of the walls
+def horn_panels(horn: Horn, message_lengths: LengthScale = ...) -> HornPanels: ...
+def widest_tab(horn: Horn) -> float: ...
+def flat_layout(horn: Horn, options: LayoutOptions = ...) -> FlatLayout: ...
+def thickest_wall(horn: Horn) -> float: ...
+def horn_solid(horn: Horn, options: SolidOptions = ...) -> Facets: ...
 
 # The request layer (tarniq.request is the way to call it)
 def _run_request(verb: str, options: dict[str, str]) -> dict[str, Any]: ...

@@ -52,22 +52,29 @@ def test_help_lists_everything():
 
 
 def stub_definitions():
-    """The stub file's functions (their first overload) and classes, by name."""
+    """The stub file's functions (all their overloads) and classes, by name."""
     functions, classes = {}, {}
     for node in STUBS.body:
         if isinstance(node, ast.FunctionDef):
-            functions.setdefault(node.name, node)
+            functions.setdefault(node.name, []).append(node)
         elif isinstance(node, ast.ClassDef):
             classes[node.name] = node
     return functions, classes
 
 
-def signature_parameters(doc, name):
+def signature_parameters(line, name):
     """Names of the parameters in a pybind11 signature line, each with whether it has a default."""
-    line = doc.splitlines()[0]
     inside = re.fullmatch(rf"{name}\((.*)\) -> .*", line).group(1)
     parameters = [part for part in re.split(r", (?=\w+:|\*)", inside) if part and part != "*"]
     return [(part.split(":")[0], " = " in part) for part in parameters if not part.startswith("self")]
+
+
+def signatures(doc, name):
+    """The parameters of each signature of a pybind11 docstring: one, or one per numbered overload."""
+    lines = doc.splitlines()
+    if lines[1:2] != ["Overloaded function."]:
+        return [signature_parameters(lines[0], name)]
+    return [signature_parameters(line.split(". ", 1)[1], name) for line in lines if re.match(rf"\d+\. {name}\(", line)]
 
 
 def stub_parameters(function):
@@ -87,7 +94,8 @@ def test_stubs_match_the_module():
     assert sorted(name for name in named if not name.startswith("_")) == PUBLIC
     assert {"__version__", "_run_request", "_verbs"} <= named
     for name in FUNCTIONS:
-        assert stub_parameters(functions[name]) == signature_parameters(getattr(_tarniq, name).__doc__, name), name
+        stubbed = {tuple(stub_parameters(overload)) for overload in functions[name]}
+        assert stubbed == {tuple(parameters) for parameters in signatures(getattr(_tarniq, name).__doc__, name)}, name
     for name in CLASSES:
         cls = getattr(_tarniq, name)
         if issubclass(cls, Exception):
@@ -98,7 +106,7 @@ def test_stubs_match_the_module():
             assert fields == list(cls.__members__), name
             continue
         init = next(member for member in stub.body if isinstance(member, ast.FunctionDef))
-        assert stub_parameters(init) == signature_parameters(cls.__init__.__doc__, "__init__"), name
+        assert stub_parameters(init) == signature_parameters(cls.__init__.__doc__.splitlines()[0], "__init__"), name
         assert fields == [p for p, _ in stub_parameters(init)], name
         assert all(isinstance(getattr(cls, field), property) for field in fields), name
 

@@ -14,7 +14,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "analysis_domain.hpp"
+#include "tarniq/analysis_domain.hpp"
 #include "aperture_pattern.hpp"
 #include "beamwidth_search.hpp"
 #include "checks.hpp"
@@ -143,7 +143,7 @@ namespace tarniq {
 namespace {
 
 void check_arguments(const Horn& horn, double frequency_hz, double level) {
-  detail::check_analysis_domain(horn, frequency_hz);
+  check_analysis_domain(horn, frequency_hz);
   detail::require_positive(level, "level", "dB");
 }
 

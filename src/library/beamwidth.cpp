@@ -66,7 +66,7 @@ struct PeakCandidate {
 // The maximum of the pattern between two sines, or the sample if higher.
 Sample refine_peak(const ApertureCut& cut, const PeakCandidate& c, double step) {
   const Minimum m = find_minimum([&](double v) { return -power_at_sine(cut, v); }, c.low, c.high,
-                                 kExtremumTolerance * step);
+                                 kExtremumTolerance * step, "the search for the beam's maximum");
   if (-m.value > c.sample.power) return {std::fabs(m.x), -m.value};  // even: the mirror of a maximum is one
   return c.sample;
 }
@@ -171,7 +171,7 @@ double refine_crossing(const ApertureCut& cut, double threshold, double v_above,
   };
   const double a = std::asin(v_above);
   const double b = std::asin(v_below);
-  return find_root(excess, a, b, excess(a), excess(b), kAngleTolerance);
+  return find_root(excess, a, b, excess(a), excess(b), kAngleTolerance, "the search for the beam's edge");
 }
 
 // The beamwidth of the cut whose maximum is `peak`, walking out in steps of
@@ -214,8 +214,8 @@ std::optional<double> beamwidth_from_peak(const ApertureCut& cut, double level_d
       return 2.0 * kDegreesPerRadian * refine_crossing(cut, threshold, last.sine, next.sine);
     if (k >= 2 && last.power < before.power && last.power < next.power) {
       // a sampled local minimum: does the null between the samples reach the level?
-      const Minimum m = find_minimum([&](double s) { return power_at_sine(cut, s); }, before.sine,
-                                     next.sine, kExtremumTolerance * step, threshold);
+      const Minimum m = find_minimum([&](double s) { return power_at_sine(cut, s); }, before.sine, next.sine,
+                                     kExtremumTolerance * step, "the search for a null of the pattern", threshold);
       if (m.value <= threshold)
         return 2.0 * kDegreesPerRadian * refine_crossing(cut, threshold, before.sine, m.x);
     }

@@ -42,8 +42,10 @@ constexpr double kPeakCandidateRatio = 0.95;
 // power there is then within 1e-12 of the extreme.
 constexpr double kExtremumTolerance = 1e-6;
 constexpr double kAngleTolerance = 1e-10;  // the crossing, radians
-// The peak search samples spans of this many steps whole.
+// The peak search samples spans of this many steps whole, and a
+// geometric-optics region of up to kDirectSteps at the outset.
 constexpr std::size_t kSpanSteps = 8;
+constexpr std::size_t kDirectSteps = 128;
 // The walk's strides over runs where the pattern stays above the level, in steps.
 constexpr std::size_t kShortestStride = 4;
 constexpr std::size_t kLongestStride = std::size_t{1} << 24;
@@ -137,7 +139,18 @@ Sample find_peak(const ApertureCut& cut, double step) {
   const Sample first = sample(0), end = sample(last);
   best = std::max(first.power, end.power);
   std::priority_queue<Span> spans;
-  spans.push(span(0, first.power, last, end.power));
+  // A short flare's geometric-optics region, sin θ <= (4s + 2)/B, where its
+  // maximum lies, is a few steps wide: sampled whole, the rest is left out at
+  // once.
+  const double region = (4.0 * cut.phase_deviation + 2.0) / cut.size / step;
+  const auto near = static_cast<std::size_t>(std::ceil(std::min(region, static_cast<double>(last))));
+  if (near <= kDirectSteps && near + 1 < last) {
+    sample_span(Span{0, near, first.power, 0.0, 0.0});
+    const Sample edge = sample(near);
+    spans.push(span(near, edge.power, last, end.power));
+  } else {
+    spans.push(span(0, first.power, last, end.power));
+  }
   while (!spans.empty() && spans.top().high >= best) {
     const Span s = spans.top();
     spans.pop();

@@ -60,6 +60,29 @@ TermSpan term_span(const ApertureCut& cut, double u_a, double u_b, double shift)
   return {edge_term(t2) + edge_term(t1), b > -four_s && a <= four_s, a > -four_s && b <= four_s};
 }
 
+// The cosine aperture's two terms at u ± 1/2 carry each edge's term twice,
+// with opposite signs and Fresnel arguments 1/(2√s) apart: G(t₊) - G(t₋),
+// G(t) = σ·(-g + jf) at |t|. Where both arguments lie on one side of zero
+// and beyond kPairedFrom, |G'| = √((1 - πxf)² + (πxg)²), which falls as x
+// grows there, bounds the difference; elsewhere, the two magnitudes.
+constexpr double kPairedFrom = 2.0;
+constexpr double kPairedMargin = 1.01;
+
+// One edge's pair over u in [u_a, u_b]: its Fresnel argument is
+// (edge - u ∓ 1/2)/(2√s), edge = 4s for t₂ and -4s for t₁.
+double edge_pair(const ApertureCut& cut, double u_a, double u_b, double edge) {
+  const double k = cut.inverse_two_root_s;
+  const double low = (edge - u_b - 0.5) * k, high = (edge - u_a + 0.5) * k;  // both terms' arguments
+  const double nearest = nearest_to_zero(low, high);
+  if (nearest >= kPairedFrom) {
+    const FresnelAuxiliary h = fresnel_auxiliary(nearest);
+    const double slope = std::hypot(1.0 - kPi * nearest * h.f, kPi * nearest * h.g);
+    return kPairedMargin * k * slope;
+  }
+  return edge_term(nearest_to_zero((edge - u_b - 0.5) * k, (edge - u_a - 0.5) * k)) +
+         edge_term(nearest_to_zero((edge - u_b + 0.5) * k, (edge - u_a + 0.5) * k));
+}
+
 // The field's magnitude over [u_a, u_b], unnormalized, from its parts.
 Magnitudes parts_bounds(const ApertureCut& cut, double u_a, double u_b) {
   if (cut.taper == Taper::uniform) {
@@ -68,7 +91,9 @@ Magnitudes parts_bounds(const ApertureCut& cut, double u_a, double u_b) {
   }
   const TermSpan plus = term_span(cut, u_a, u_b, 0.5);
   const TermSpan minus = term_span(cut, u_a, u_b, -0.5);
-  const double edges = plus.edges + minus.edges;
+  const double four_s = 4.0 * cut.phase_deviation;
+  const double edges =
+      std::min(plus.edges + minus.edges, edge_pair(cut, u_a, u_b, four_s) + edge_pair(cut, u_a, u_b, -four_s));
   if (plus.present_throughout && minus.present_throughout) {
     // The two parts add to 2√2·cos(πu/(8s)), falling over 0 <= u < 4s.
     const double angle = kPi / (8.0 * cut.phase_deviation);

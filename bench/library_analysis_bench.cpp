@@ -62,4 +62,26 @@ void BM_Beamwidth(benchmark::State& state) {
 }
 BENCHMARK(BM_Beamwidth)->Args({0, 3})->Args({1, 3})->Args({0, 10})->Args({1, 10})->Unit(benchmark::kMicrosecond);
 
+// One 3 dB beamwidth of a 10,000-wavelength square aperture at 10 GHz, its
+// phase deviation s = 0.25, 100 or 2400 wavelengths (the last near its
+// widest flare, 2500, where the slant radius is half the aperture).
+void BM_BeamwidthTenThousandWavelengths(benchmark::State& state) {
+  const auto plane = state.range(0) == 0 ? tarniq::Plane::e : tarniq::Plane::h;
+  const double s = static_cast<double>(state.range(1)) / 100.0;
+  const double lambda = tarniq::wavelength(kFrequency);
+  const double A = 1e4 * lambda;
+  const double R = A * A / (8.0 * lambda * s);
+  const tarniq::Horn horn =
+      tarniq::make_horn_from_slant_radii(A, A, R, R, tarniq::Waveguide{0.4 * A, 0.4 * A, ""});
+  for (auto _ : state) benchmark::DoNotOptimize(tarniq::beamwidth(horn, kFrequency, plane, tarniq::half_power_db));
+}
+BENCHMARK(BM_BeamwidthTenThousandWavelengths)
+    ->Args({0, 25})
+    ->Args({1, 25})
+    ->Args({0, 10000})
+    ->Args({1, 10000})
+    ->Args({0, 240000})
+    ->Args({1, 240000})
+    ->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -1,6 +1,7 @@
 // The whole tarniq library: pyramidal horn geometry, gain, patterns, beamwidths, designs and reflector feeds.
 #pragma once
 
+#include "tarniq/analysis_domain.hpp"
 #include "tarniq/beamwidth.hpp"
 #include "tarniq/design.hpp"
 #include "tarniq/dish.hpp"

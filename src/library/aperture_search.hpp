@@ -5,8 +5,11 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <string>
 
+#include "message_text.hpp"
 #include "root_finding.hpp"
+#include "tarniq/errors.hpp"
 
 namespace tarniq::detail {
 
@@ -31,17 +34,30 @@ inline double scaled_aperture(double a, double beamwidth, double target) {
   return a * std::sin(std::min(beamwidth, 180.0) * kHalfDegree) / std::sin(target * kHalfDegree);
 }
 
+// The search for the aperture of the target beamwidth, as messages name it.
+inline std::string aperture_search_name(double target) {
+  return "the search for the aperture of a " + degrees_text(target) + " beam";
+}
+
+// The steps ran out before the beam reached the target or the range its end:
+// no answer either way.
+[[noreturn]] inline void aperture_search_failed(double target, double beamwidth) {
+  throw SearchFailed(aperture_search_name(target) + " stopped after " + std::to_string(kMaxSearchSteps) +
+                     " steps, the beam still " + degrees_text(beamwidth));
+}
+
 // Refine a bracket [a, b] whose beamwidth errors fa, fb differ in sign, to
 // a relative 1e-8 in the aperture: about 1e-7° in the beamwidth.
 template <typename Error>
-double refine(Error& error, double a, double fa, double b, double fb) {
-  return find_root(error, a, b, fa, fb, 1e-8 * std::max(a, b));
+double refine(Error& error, double a, double fa, double b, double fb, double target) {
+  return find_root(error, a, b, fa, fb, 1e-8 * std::max(a, b), aperture_search_name(target));
 }
 
 // At a fixed phase deviation the beamwidth falls as the aperture grows. The
 // aperture in range whose beamwidth (beamwidth_of(a), degrees) is the target,
 // found from start by scaled steps a little past the prediction, so that one
-// step usually brackets it, then refined; none when the range ends first.
+// step usually brackets it, then refined; none when the range ends first,
+// SearchFailed when the steps run out first.
 template <typename BeamwidthOf>
 std::optional<double> aperture_for_beamwidth(BeamwidthOf&& beamwidth_of, double start, ApertureRange range,
                                              double target) {
@@ -57,11 +73,11 @@ std::optional<double> aperture_for_beamwidth(BeamwidthOf&& beamwidth_of, double 
         std::clamp(scaled_aperture(a, fa + target, target) * overshoot, lowest, range.highest);
     if (next == a) return std::nullopt;  // the range ends before the beam reaches the target
     const double fn = error(next);
-    if ((fn > 0.0) != (fa > 0.0)) return refine(error, a, fa, next, fn);
+    if ((fn > 0.0) != (fa > 0.0)) return refine(error, a, fa, next, fn, target);
     a = next;
     fa = fn;
   }
-  return std::nullopt;
+  aperture_search_failed(target, fa + target);
 }
 
 // The flare of fixed axial length from its waveguide dimension: as its
@@ -71,7 +87,8 @@ std::optional<double> aperture_for_beamwidth(BeamwidthOf&& beamwidth_of, double 
 // they slow down, a probe at the end of their geometric series, taken only
 // when it brackets the target, saves the crawl. From a start already past
 // it, the search comes down as at a fixed phase deviation. None when the
-// beam never narrows to the target before the range ends.
+// beam never narrows to the target before the range ends, or widens again
+// before it does; SearchFailed when the steps run out first.
 template <typename BeamwidthOf>
 std::optional<double> smallest_aperture_for_beamwidth(BeamwidthOf&& beamwidth_of, double start,
                                                       ApertureRange range, double target) {
@@ -93,16 +110,18 @@ std::optional<double> smallest_aperture_for_beamwidth(BeamwidthOf&& beamwidth_of
       const double probe = a + 1.05 * step_size / (1.0 - ratio);
       if (probe <= range.highest) {
         const double fp = error(probe);
-        if (fp <= 0.0) return refine(error, a, fa, probe, fp);
+        if (fp <= 0.0) return refine(error, a, fa, probe, fp, target);
       }
     }
     const double fn = error(next);
-    if (fn <= 0.0) return refine(error, a, fa, next, fn);
+    if (fn <= 0.0) return refine(error, a, fa, next, fn, target);
+    // Wider again: the narrowest beam lay behind, above the target.
+    if (fn >= fa) return std::nullopt;
     previous_step = step_size;
     a = next;
     fa = fn;
   }
-  return std::nullopt;
+  aperture_search_failed(target, fa + target);
 }
 
 }  // namespace tarniq::detail

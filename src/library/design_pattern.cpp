@@ -40,7 +40,7 @@ double aperture_at_phase_deviation(double L, double w, double s_max, double lamb
   const double a = w * (1.0 + 1e-9);
   double b = std::max(2.0 * w, std::sqrt(8.0 * lambda * L * s_max));
   while (excess(b) <= 0.0) b *= 2.0;
-  return find_root(excess, a, b, excess(a), excess(b), 1e-9 * b);
+  return find_root(excess, a, b, excess(a), excess(b), 1e-9 * b, "the search for the widest flare searched");
 }
 
 // One principal plane of a rectangular design.

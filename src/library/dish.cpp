@@ -6,7 +6,7 @@
 #include <numbers>
 #include <string>
 
-#include "analysis_domain.hpp"
+#include "tarniq/analysis_domain.hpp"
 #include "beamwidth_search.hpp"
 #include "checks.hpp"
 #include "dish_integration.hpp"
@@ -139,7 +139,7 @@ double dish_f_over_d(double edge_angle_deg) {
 std::vector<DishIllumination> dish_illumination(const Horn& horn, double frequency_hz,
                                                 std::span<const double> edge_angles_deg,
                                                 const FeedPosition& position) {
-  detail::check_analysis_domain(horn, frequency_hz);
+  check_analysis_domain(horn, frequency_hz);
   HornFeed::check_size(horn, frequency_hz);
   detail::require_finite(position.offset, "feed offset", "m");
   const std::vector<double> edges = checked_edge_angles(edge_angles_deg);

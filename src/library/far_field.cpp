@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "analysis_domain.hpp"
+#include "tarniq/analysis_domain.hpp"
 #include "checks.hpp"
 #include "cos_sin_pi.hpp"
 #include "horn_field.hpp"
@@ -22,7 +22,7 @@ void check_theta(double theta_deg) {
 
 void check_arguments(const Horn& horn, double frequency_hz, std::span<const double> theta_deg,
                      std::span<const double> phi_deg) {
-  detail::check_analysis_domain(horn, frequency_hz);
+  check_analysis_domain(horn, frequency_hz);
   for (const double theta : theta_deg) check_theta(theta);
   for (const double phi : phi_deg) detail::require_finite(phi, "angle φ", "degrees");
 }

@@ -93,7 +93,7 @@ class EfficiencySearch {
 // The best taper at S (Brent's minimizer over the taper range).
 void search_taper(EfficiencySearch& search, double s) {
   (void)detail::find_minimum([&](double taper) { return search.loss(s, taper); }, kLowestTaper, kHighestTaper,
-                             kTaperTolerance);
+                             kTaperTolerance, "the search for the most efficient edge taper");
 }
 
 // The best S at a taper: the coarse list, then Brent's minimizer between the
@@ -111,7 +111,8 @@ void search_s(EfficiencySearch& search, double taper) {
   if (best == kCoarseS.size()) return;
   const double low = best == 0 ? kLowestS : kCoarseS[best - 1];
   const double high = best + 1 == kCoarseS.size() ? kHighestS : kCoarseS[best + 1];
-  (void)detail::find_minimum([&](double s) { return search.loss(s, taper); }, low, high, kSTolerance);
+  (void)detail::find_minimum([&](double s) { return search.loss(s, taper); }, low, high, kSTolerance,
+                             "the search for the most efficient S");
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "analysis_domain.hpp"
+#include "tarniq/analysis_domain.hpp"
 #include "common/horn_gain_formula.hpp"
 #include "fresnel_parts.hpp"
 #include "tarniq/units.hpp"
@@ -24,7 +24,7 @@ numerics::FresnelValues<double> fresnel_values(double x) {
 }  // namespace
 
 double gain_ratio(const Horn& horn, double frequency_hz) {
-  detail::check_analysis_domain(horn, frequency_hz);
+  check_analysis_domain(horn, frequency_hz);
   return numerics::horn_gain_ratio(wavelength(frequency_hz), horn.aperture_width,
                                    horn.aperture_height, horn.e_slant_radius, horn.h_slant_radius,
                                    fresnel_values, kConstants);

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "analysis_domain.hpp"
+#include "tarniq/analysis_domain.hpp"
 #include "checks.hpp"
 #include "common/horn_gain_formula.hpp"
 #include "fresnel_parts.hpp"
@@ -30,7 +30,7 @@ double combined_radius(double R, double r) { return R / (1.0 + R / r); }
 }  // namespace
 
 double gain_at_distance_ratio(const Horn& horn, double frequency_hz, double distance_m) {
-  detail::check_analysis_domain(horn, frequency_hz);
+  check_analysis_domain(horn, frequency_hz);
   detail::require_positive(distance_m, "distance", "m");
   return numerics::horn_gain_ratio(wavelength(frequency_hz), horn.aperture_width, horn.aperture_height,
                                    combined_radius(horn.e_slant_radius, distance_m),

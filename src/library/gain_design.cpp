@@ -93,7 +93,7 @@ HornDesign classical(double dbi, double frequency_hz, const Waveguide& feed, con
     return f.LE - f.LH;
   };
   const double AE = detail::find_root(length_difference, a, b, length_difference(a), length_difference(b),
-                                      1e-15 * highest_AE);
+                                      1e-15 * highest_AE, "the search for the optimum-gain horn's aperture height");
   const OptimumFlares f = flares(AE, area, lambda, feed);
   try {
     return {make_horn_from_slant_radii(f.AH, f.AE, f.RH, f.RE, feed), f.LE, Plane::e};

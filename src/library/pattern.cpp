@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <limits>
 
-#include "analysis_domain.hpp"
+#include "tarniq/analysis_domain.hpp"
 #include "aperture_pattern.hpp"
 #include "checks.hpp"
 #include "cos_sin_pi.hpp"
@@ -64,7 +64,7 @@ void fill_even(std::span<const double> angles_deg, Value value) {
 }
 
 void check_arguments(const Horn& horn, double frequency_hz, std::span<const double> angles_deg) {
-  detail::check_analysis_domain(horn, frequency_hz);
+  check_analysis_domain(horn, frequency_hz);
   check_angles(angles_deg);
 }
 

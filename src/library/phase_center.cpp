@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "analysis_domain.hpp"
+#include "tarniq/analysis_domain.hpp"
 #include "beamwidth_search.hpp"
 #include "checks.hpp"
 #include "horn_phase.hpp"
@@ -50,7 +50,7 @@ double common_phase_shift(const CutPhase& e, const CutPhase& h) {
 namespace tarniq {
 
 PhaseCenter phase_center(const Horn& horn, double frequency_hz, double level_db) {
-  detail::check_analysis_domain(horn, frequency_hz);
+  check_analysis_domain(horn, frequency_hz);
   detail::require_positive(level_db, "level", "dB");
   const double k = 2.0 * std::numbers::pi / wavelength(frequency_hz);
   const detail::ApertureCut e = detail::make_aperture_cut(horn, frequency_hz, Plane::e);

@@ -3,21 +3,35 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <string_view>
+
+#include "tarniq/errors.hpp"
 
 namespace tarniq::detail {
 
 inline constexpr double kMachineEpsilon = std::numeric_limits<double>::epsilon();
+// Either search converges long before: a bisection halves its bracket every step.
+inline constexpr int kMaxIterations = 200;
+
+// A search that ran out of iterations, named for its message: not an answer
+// either way.
+[[noreturn]] inline void ran_out(std::string_view search) {
+  throw SearchFailed(std::string(search) + " did not converge in " + std::to_string(kMaxIterations) + " iterations");
+}
 
 // A zero of f in [a, b], where fa = f(a) and fb = f(b) differ in sign (or one
 // is zero), to within `tolerance` plus a few ulps of the answer: inverse
-// quadratic and secant steps, bisection whenever they stall.
+// quadratic and secant steps, bisection whenever they stall. Throws
+// SearchFailed, naming the search ("the search for ..."), should it not
+// converge.
 template <typename F>
-double find_root(F f, double a, double b, double fa, double fb, double tolerance) {
+double find_root(F f, double a, double b, double fa, double fb, double tolerance, std::string_view search) {
   double c = a;
   double fc = fa;
   double d = b - a;
   double e = d;
-  for (int iteration = 0; iteration < 200; ++iteration) {
+  for (int iteration = 0; iteration < kMaxIterations; ++iteration) {
     if (std::fabs(fc) < std::fabs(fb)) {  // keep b the best estimate, c on the other side
       a = b;
       b = c;
@@ -62,7 +76,7 @@ double find_root(F f, double a, double b, double fa, double fb, double tolerance
       d = e = b - a;
     }
   }
-  return b;
+  ran_out(search);
 }
 
 struct Minimum {
@@ -73,8 +87,9 @@ struct Minimum {
 // The minimum of f on (a, b), to within `tolerance` plus √ε relative:
 // golden-section steps, parabolic ones where they are safe. Stops early at
 // the first point where f is at or below stop_at, and returns that point.
+// Throws SearchFailed, naming the search, should it not converge.
 template <typename F>
-Minimum find_minimum(F f, double a, double b, double tolerance,
+Minimum find_minimum(F f, double a, double b, double tolerance, std::string_view search,
                      double stop_at = -std::numeric_limits<double>::infinity()) {
   const double golden = 0.5 * (3.0 - std::sqrt(5.0));
   const double root_eps = std::sqrt(kMachineEpsilon);
@@ -86,11 +101,12 @@ Minimum find_minimum(F f, double a, double b, double tolerance,
   double fv = fx;
   double d = 0.0;
   double e = 0.0;
-  for (int iteration = 0; iteration < 200 && fx > stop_at; ++iteration) {
+  for (int iteration = 0; fx > stop_at; ++iteration) {
     const double middle = 0.5 * (a + b);
     const double tol1 = root_eps * std::fabs(x) + tolerance / 3.0;
     const double tol2 = 2.0 * tol1;
     if (std::fabs(x - middle) <= tol2 - 0.5 * (b - a)) break;
+    if (iteration == kMaxIterations) ran_out(search);
     bool golden_step = true;
     if (std::fabs(e) > tol1) {  // try a parabola through x, w, v
       double r = (x - w) * (fx - fv);

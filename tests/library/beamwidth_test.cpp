@@ -122,5 +122,30 @@ TEST(Beamwidth, LevelsAsGivenAndBeamsThatNeverFallThatFar) {
   EXPECT_FALSE(deep.h_plane);
 }
 
+// Small and electrically large apertures, mild and strong phase error: the
+// widths the search gave when it sampled every lobe of the whole cut (to
+// 1e-6°). Passing over what cannot hold the peak or the crossing keeps them.
+TEST(Beamwidth, LargeAperturesKeepTheWidthsOfAFullScan) {
+  struct Case {
+    double B, s;
+    Plane plane;
+    double level, width;
+  };
+  const Case cases[] = {
+      {10.0, 1.0, Plane::e, 10.0, 54.894634},        {100.0, 10.0, Plane::h, half_power_db, 22.834509},
+      {100.0, 0.25, Plane::e, 10.0, 1.700160},       {1000.0, 100.0, Plane::h, 10.0, 36.824796},
+      {1000.0, 100.0, Plane::e, 10.0, 47.873734},    {1e4, 10.0, Plane::h, half_power_db, 0.229664},
+      {1e4, 1000.0, Plane::e, half_power_db, 46.736976}, {1e4, 1000.0, Plane::h, 10.0, 36.822167},
+      {1e5, 0.01, Plane::e, half_power_db, 0.000508}, {1e5, 0.25, Plane::e, 10.0, 0.001700},
+      {1e5, 100.0, Plane::e, half_power_db, 0.446230}, {1e5, 1000.0, Plane::h, half_power_db, 2.291583},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "B = " << c.B << ", s = " << c.s << ", " << c.level << " dB");
+    const std::optional<double> width = beamwidth(shaped_horn(c.B, c.s), kFrequency, c.plane, c.level);
+    ASSERT_TRUE(width);
+    EXPECT_NEAR(*width, c.width, 2e-6);
+  }
+}
+
 }  // namespace
 }  // namespace tarniq

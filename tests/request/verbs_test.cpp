@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 
 #include <cmath>
 #include <map>
@@ -434,6 +435,40 @@ TEST(Verbs, RequestsWithoutASolution) {
     const Outcome outcome = run_request(c.verb, c.options);
     EXPECT_EQ(outcome.status, Status::no_solution) << c.verb;
     EXPECT_EQ(outcome.error.rfind(c.starts, 0), 0u) << outcome.error;
+  }
+}
+
+// A horn that leaves the analysed sizes at some frequency of the request is
+// refused before any row is computed: at once, naming the first such
+// frequency in GHz and the aperture in the request's unit.
+TEST(Verbs, RequestsBeyondTheAnalysedSizesFailAtOnce) {
+  const Options huge{{"aperture", "281700"}, {"length", "9"}, {"waveguide", "WR-90"}};
+  const auto with = [&](Options extra) {
+    Options options = huge;
+    for (const auto& [name, value] : extra) options[name] = value;
+    return options;
+  };
+  const struct {
+    const char* verb;
+    Options options;
+    const char* named;
+  } cases[] = {
+      {"analyze", with({{"frequency", "7:12:0.5"}}), "aperture width 281700 cm is 103361.5062 wavelengths at 11 GHz"},
+      {"analyze", with({{"frequency", "7:12:0.5"}, {"units", "mm"}, {"aperture", "2817000"}, {"length", "90"}}),
+       "aperture width 2817000 mm is 103361.5062 wavelengths at 11 GHz"},
+      {"phase-center", with({{"frequency", "12:7:-1"}}), "at 12 GHz"},
+      {"pattern", with({{"frequency", "11"}}), "at 11 GHz"},
+      {"field", with({{"frequency", "11"}}), "at 11 GHz"},
+      {"dish", with({{"frequency", "11"}, {"f-over-d", "0.3:0.5:0.1"}}), "at 11 GHz"},
+  };
+  for (const auto& c : cases) {
+    const auto start = std::chrono::steady_clock::now();
+    const Outcome outcome = run_request(c.verb, c.options);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(outcome.status, Status::no_solution) << c.verb;
+    EXPECT_NE(outcome.error.find(c.named), std::string::npos) << outcome.error;
+    EXPECT_NE(outcome.error.find("the analysis computes"), std::string::npos) << outcome.error;
+    EXPECT_LT(seconds, 0.1) << c.verb;
   }
 }
 

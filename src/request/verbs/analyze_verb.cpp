@@ -173,11 +173,16 @@ Result analyze_verb(const VerbContext& context) {
   const double distance_m = distance ? to_metres(*distance, context.unit) : 0.0;
   const Waveguide& feed = horn.feed;
 
+  const std::vector<double> gigahertz = range_values(range);
+  const std::vector<double> frequencies = to_hertz(range, *options.text("frequency"));
+  check_frequencies(horn, frequencies, context);
+
   std::vector<FrequencyRecord> records;
   WarningList warnings;
   bool estimates = false;
-  for (const double ghz : range_values(range)) {
-    const double frequency_hz = to_hertz(ghz, *options.text("frequency"));
+  for (std::size_t row = 0; row < frequencies.size(); ++row) {
+    const double ghz = gigahertz[row];
+    const double frequency_hz = frequencies[row];
     records.push_back(analyse(horn, frequency_hz, method, level));
     if (distance) records.back().gain_at_distance_dbi = gain_at_distance_dbi(horn, frequency_hz, distance_m);
     estimates = estimates || has_estimate(records.back());

@@ -155,6 +155,7 @@ Result dish_verb(const VerbContext& context) {
   } else {
     const double frequency_hz = read_single_frequency(context);
     const HornInput given = read_horn(context);
+    check_frequencies(given.horn, {frequency_hz}, context);
     rows = exact_dishes(dish_illumination(given.horn, frequency_hz, dishes.edge_angles, {offset}), dishes);
     for (const DishIllumination& row : rows) {
       warnings.add(horn_warnings(given.horn, frequency_hz, {DesignMethod::pattern, length_scale(context.unit)}),

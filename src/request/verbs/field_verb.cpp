@@ -97,6 +97,7 @@ Result field_verb(const VerbContext& context) {
                      "--theta and --phi give " + exact_text(count) + " rows, more than " +
                          std::to_string(context.max_rows));
   const HornInput given = read_horn(context);
+  check_frequencies(given.horn, {frequency_hz}, context);
 
   const std::vector<FarField> fields = far_field_grid(given.horn, frequency_hz, thetas, phis);
   std::vector<GridRecord> records;

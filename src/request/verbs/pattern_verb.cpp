@@ -129,6 +129,7 @@ Result pattern_verb(const VerbContext& context) {
   const bool polar = options.flag("polar");
   if (polar && !context.plot) throw UsageError("polar", "--polar needs --plot FILE.svg");
   const HornInput given = read_horn(context);
+  check_frequencies(given.horn, {frequency_hz}, context);
   const Waveguide& feed = given.horn.feed;
 
   const std::optional<double> phi = options.optional_number("phi");

@@ -63,10 +63,15 @@ Result phase_center_verb(const VerbContext& context) {
   const double level = read_level(options, "level", kDefaultLevel);
   const HornInput given = read_horn(context);
 
+  const std::vector<double> gigahertz = range_values(range);
+  const std::vector<double> frequencies = to_hertz(range, *options.text("frequency"));
+  check_frequencies(given.horn, frequencies, context);
+
   std::vector<CenterRecord> records;
   WarningList warnings;
-  for (const double ghz : range_values(range)) {
-    const double frequency_hz = to_hertz(ghz, *options.text("frequency"));
+  for (std::size_t row = 0; row < frequencies.size(); ++row) {
+    const double ghz = gigahertz[row];
+    const double frequency_hz = frequencies[row];
     records.push_back({frequency_hz, phase_center(given.horn, frequency_hz, level)});
     warnings.add(horn_warnings(given.horn, frequency_hz, {DesignMethod::pattern, length_scale(context.unit)}), ghz);
   }

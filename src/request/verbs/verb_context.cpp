@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "request/output/number_text.hpp"
+#include "tarniq/analysis_domain.hpp"
 #include "tarniq/errors.hpp"
 #include "tarniq/units.hpp"
 #include "tarniq/waveguide.hpp"
@@ -136,6 +137,12 @@ double to_hertz(double gigahertz, std::string_view text) {
   return hertz;
 }
 
+std::vector<double> to_hertz(const Range& gigahertz, std::string_view text) {
+  std::vector<double> hertz;
+  for (const double value : range_values(gigahertz)) hertz.push_back(to_hertz(value, text));
+  return hertz;
+}
+
 double read_level(const OptionReader& options, std::string_view name, double fallback) {
   if (!options.has(name)) return fallback;
   const double nominal = options.positive(name);
@@ -170,6 +177,10 @@ HornInput read_horn(const VerbContext& context) {
     throw NoSolution("aperture height " + length_text(height_m, unit) +
                      " is not larger than the waveguide height " + length_text(feed.height, unit));
   return {make_horn(width_m, height_m, to_metres(length, unit), feed), width, height, length, {}};
+}
+
+void check_frequencies(const Horn& horn, const std::vector<double>& frequencies_hz, const VerbContext& context) {
+  for (const double frequency_hz : frequencies_hz) check_analysis_domain(horn, frequency_hz, length_scale(context.unit));
 }
 
 void horn_input(ordered_json& input, const HornInput& horn, LengthUnit unit) {

@@ -41,6 +41,9 @@ double read_single_frequency(const VerbContext& context);
 // A --frequency value in GHz as hertz; a UsageError when that overflows.
 double to_hertz(double gigahertz, std::string_view text);
 
+// The values of a --frequency range (GHz) as hertz, each as to_hertz.
+std::vector<double> to_hertz(const Range& gigahertz, std::string_view text);
+
 // A level in dB as tarniq reads one: 3 means half power, 3.01 dB; every
 // other value as given. The option's value, or `fallback` when absent.
 double read_level(const OptionReader& options, std::string_view name, double fallback = half_power_db);
@@ -55,6 +58,12 @@ struct HornInput {
   std::string source;                              // "FILE.json, row 2" for a horn from a file
 };
 HornInput read_horn(const VerbContext& context);
+
+// Every frequency of a request (Hz) checked against the sizes the analysis
+// computes before any row is computed, so that a request bound to fail
+// fails at once: InvalidArgument naming the first frequency outside, in GHz,
+// and the horn's lengths in the request's unit.
+void check_frequencies(const Horn& horn, const std::vector<double>& frequencies_hz, const VerbContext& context);
 
 // The echoed horn: aperture_width_<unit>, aperture_height_<unit>,
 // axial_length_<unit> and the waveguide, added to the input.

@@ -24,14 +24,15 @@ const COLUMN_TITLES = {
   band_low: 'Band from',
   band_high: 'Band to',
   iec_name: 'IEC name',
+  f_over_d: 'Dish f/D',
 };
 const COLUMN_WORDS = { e: 'E-plane', h: 'H-plane' };
 // The unit suffixes of column names, as a heading shows them.
-const COLUMN_UNITS = { cm: 'cm', mm: 'mm', in: 'in', ghz: 'GHz', deg: '°', dbi: 'dBi' };
+const COLUMN_UNITS = { cm: 'cm', mm: 'mm', in: 'in', ghz: 'GHz', deg: '°', dbi: 'dBi', db: 'dB' };
 
 // "aperture_width_cm" as "Aperture width (cm)".
 function columnTitle(name) {
-  const suffix = /^(.+)_(cm|mm|in|ghz|deg|dbi)$/.exec(name);
+  const suffix = /^(.+)_(cm|mm|in|ghz|deg|dbi|db)$/.exec(name);
   const stem = suffix ? suffix[1] : name;
   const words = COLUMN_TITLES[stem] || stem.split('_').map((word) => COLUMN_WORDS[word] || word).join(' ');
   return words.charAt(0).toUpperCase() + words.slice(1) + (suffix ? ` (${COLUMN_UNITS[suffix[2]]})` : '');

@@ -83,6 +83,10 @@ TEST(HornWarnings, MessagesNameTheValues) {
       {make_horn(0.1, 0.08, 0.2, kUnnamed), 14.0,
        {"14 GHz is above the TE20 cutoff of the 0.02286 m by 0.01016 m waveguide, 13.11 GHz: higher-order "
         "modes can propagate in the feed."}},
+      {make_horn(0.1, 0.1, 0.2, Waveguide{0.016, 0.016, ""}), 14.0,
+       {"14 GHz is above the TE11 cutoff of the 0.016 m by 0.016 m waveguide, 13.25 GHz: higher-order modes can "
+        "propagate in the feed (TE01, the other polarisation of the fundamental, propagates from the TE10 "
+        "cutoff)."}},
       {make_horn(0.2, 0.15, 0.15, kWr90), 10.0,
        {"The E-plane phase deviation 0.5285 wavelength is beyond the universal beamwidth table, which ends "
         "at 0.46: the table method's beamwidths there come from the table's extrapolation and may be far off "

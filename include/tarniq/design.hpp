@@ -13,6 +13,8 @@ enum class DesignMethod {
   // S belongs to the plane that sets the axial length, the one with the
   // larger aperture; the other plane takes, of the flares of that length, the
   // smallest that meets its beamwidth, searched up to phase deviation 2.
+  // Where the apertures come out close and only S in the other plane gives
+  // a horn, that horn is the design.
   pattern,
   // The interactive program's designs: the universal beamwidth table with its
   // obliquity correction, in single precision (levels 0.5, 1, 2, 3.01 and

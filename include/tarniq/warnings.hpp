@@ -19,6 +19,9 @@ enum class WarningCode {
   beyond_table,           // table method: a phase deviation past the tabulated range
   small_aperture,         // an aperture under about one wavelength: aperture theory unreliable
   unequal_axial_lengths,  // the planes need different axial lengths: it cannot be built
+  wide_flare,             // a semi-flare angle over 40°: aperture theory unreliable
+  large_phase_deviation,  // a phase deviation over 2 wavelengths, beyond what the pattern method designs
+  missed_prescription,    // table method: the design's pattern misses a prescribed beamwidth by over 0.5°
 };
 
 // The code as text: "below_cutoff", "overmoded", ...
@@ -45,5 +48,16 @@ struct WarningOptions {
 // when all is well. Throws InvalidArgument for a bad horn or frequency.
 [[nodiscard]] std::vector<Warning> horn_warnings(const Horn& horn, double frequency_hz,
                                                  const WarningOptions& options = {});
+
+// Warnings for a design of the prescription: those of its horn at the
+// prescription's frequency and, for a table-method design (options.method),
+// each prescribed beamwidth that the horn's pattern (beamwidth() at the
+// prescription's level) misses by more than 0.5°, with the miss and the
+// plane. The mean of a square horn's planes counts as one beamwidth.
+[[nodiscard]] std::vector<Warning> design_warnings(const HornDesign& design,
+                                                   const RectangularPrescription& prescription,
+                                                   const WarningOptions& options = {});
+[[nodiscard]] std::vector<Warning> design_warnings(const HornDesign& design, const SquarePrescription& prescription,
+                                                   const WarningOptions& options = {});
 
 }  // namespace tarniq

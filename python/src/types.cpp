@@ -38,7 +38,12 @@ void bind_enums(py::module_& m) {
       .value("small_aperture", WarningCode::small_aperture,
              "an aperture under about one wavelength: aperture theory unreliable")
       .value("unequal_axial_lengths", WarningCode::unequal_axial_lengths,
-             "the planes need different axial lengths: the horn cannot be built");
+             "the planes need different axial lengths: the horn cannot be built")
+      .value("wide_flare", WarningCode::wide_flare, "a semi-flare angle over 40°: aperture theory unreliable")
+      .value("large_phase_deviation", WarningCode::large_phase_deviation,
+             "a phase deviation over 2 wavelengths, beyond what the pattern method designs")
+      .value("missed_prescription", WarningCode::missed_prescription,
+             "table method: the design's pattern misses a prescribed beamwidth by over 0.5°");
 }
 
 

@@ -58,6 +58,9 @@ class WarningCode(_Enum):
     beyond_table: ClassVar[WarningCode]
     small_aperture: ClassVar[WarningCode]
     unequal_axial_lengths: ClassVar[WarningCode]
+    wide_flare: ClassVar[WarningCode]
+    large_phase_deviation: ClassVar[WarningCode]
+    missed_prescription: ClassVar[WarningCode]
 
 class FeedSearch(_Enum):
     phase_deviation: ClassVar[FeedSearch]

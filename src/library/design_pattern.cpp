@@ -1,21 +1,21 @@
-// Pattern-method rectangular horn: the narrower plane at its phase deviation, the wider on its axial length.
+// Pattern-method rectangular horn: the larger-aperture plane at its phase deviation, the other on its axial length.
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <optional>
 
 #include "aperture_search.hpp"
 #include "checks.hpp"
 #include "common/horn_geometry.hpp"
 #include "design_methods.hpp"
 #include "message_text.hpp"
+#include "model_limits.hpp"
 #include "pattern_design_parts.hpp"
 #include "root_finding.hpp"
 #include "tarniq/units.hpp"
 
 namespace tarniq::detail {
 namespace {
-
-// The wider plane's flare is searched up to this phase deviation, wavelengths.
-constexpr double kLargestPhaseDeviation = 2.0;
 
 // A horn whose plane has the aperture a and slant radius r. A plane's cut
 // does not depend on the other plane, which is a placeholder check_horn accepts.
@@ -57,10 +57,10 @@ struct PlaneFlare {
   double radius;
 };
 
-// The narrower plane at the phase deviation S, which fixes the horn's axial
+// The S plane's flare at the phase deviation S, which fixes the horn's axial
 // length. Its slant radius a²/(8λS) exceeds half its aperture only when the
 // aperture exceeds 4λS.
-PlaneFlare narrow_plane(const PlanePrescription& p, double S, const Measure& m, const Waveguide& feed,
+PlaneFlare s_plane_flare(const PlanePrescription& p, double S, const Measure& m, const Waveguide& feed,
                         const std::string& wanted) {
   const double lambda = wavelength(m.frequency_hz);
   const auto beamwidth_of = [&](double a) {
@@ -80,11 +80,11 @@ PlaneFlare narrow_plane(const PlanePrescription& p, double S, const Measure& m, 
   return {*a, radius_at_phase_deviation(*a, S, lambda)};
 }
 
-// The wider plane: of the flares of axial length L from its waveguide
+// The other plane: of the flares of axial length L from its waveguide
 // dimension, the one with the smallest aperture (and phase deviation) whose
 // beamwidth is the prescription, as the table method takes the smallest
-// phase deviation.
-PlaneFlare wide_plane(const PlanePrescription& p, double L, const Measure& m, const Waveguide& feed,
+// phase deviation; searched up to the phase deviation kLargestPhaseDeviation.
+PlaneFlare other_plane_flare(const PlanePrescription& p, double L, const Measure& m, const Waveguide& feed,
                       const std::string& wanted) {
   const double lambda = wavelength(m.frequency_hz);
   const auto radius = [&](double a) { return numerics::slant_radius(L, a, p.guide); };
@@ -106,25 +106,61 @@ PlaneFlare wide_plane(const PlanePrescription& p, double L, const Measure& m, co
   return {*a, radius(*a)};
 }
 
-// The rectangular design, prescription checked.
+// The design with S in the plane first: that plane's flare at S fixes the
+// axial length, the other plane's flare of that length follows.
+HornDesign with_s_in(const PlanePrescription& first, const PlanePrescription& second, double S, const Measure& m,
+                     const Waveguide& feed, const std::string& text) {
+  const PlaneFlare f1 = s_plane_flare(first, S, m, feed, text);
+  const double L = numerics::axial_length(f1.aperture, f1.radius, first.guide);
+  const PlaneFlare f2 = other_plane_flare(second, L, m, feed, text);
+  const bool e_first = first.plane == Plane::e;
+  const PlaneFlare& fe = e_first ? f1 : f2;
+  const PlaneFlare& fh = e_first ? f2 : f1;
+  const Horn horn = make_horn_from_slant_radii(fh.aperture, fe.aperture, fh.radius, fe.radius, feed);
+  verify(horn, Plane::e, e_first ? first.beamwidth : second.beamwidth, m, text);
+  verify(horn, Plane::h, e_first ? second.beamwidth : first.beamwidth, m, text);
+  return {horn, L, first.plane};
+}
+
+// Whether the design's S plane has the larger aperture, as the rule wants.
+bool s_plane_is_larger(const HornDesign& d) {
+  return aperture(d.horn, d.s_plane) >= aperture(d.horn, d.s_plane == Plane::e ? Plane::h : Plane::e);
+}
+
+// The rectangular design, prescription checked. S belongs to the plane with
+// the larger aperture: its flare, the longer at a given phase deviation, sets
+// the axial length, and the other plane's smaller aperture on that length has
+// a smaller phase deviation, which can still narrow its beam. Taken the other
+// way round, the other plane would need the larger aperture on a length too
+// short for it, and near-equal beams (E < H < about 1.3 E, where the cosine
+// taper of the H plane needs the larger aperture) would fail. Which plane that
+// is, the estimates at S tell; a design whose S plane comes out the smaller
+// (close calls) or that fails is tried the other way round.
 HornDesign rectangular(const RectangularPrescription& prescription, const LengthScale& lengths,
                        const std::string& text) {
   const Measure m{prescription.frequency_hz, prescription.level_db, lengths};
+  const double S = prescription.phase_deviation;
   const PlanePrescription e{Plane::e, prescription.e_beamwidth_deg, prescription.feed.height, 1};
   const PlanePrescription h{Plane::h, prescription.h_beamwidth_deg, prescription.feed.width, 2};
-  // The narrower plane first, the E plane on a tie.
-  const bool e_first = e.beamwidth <= h.beamwidth;
-  const PlanePrescription& narrow = e_first ? e : h;
-  const PlanePrescription& wide = e_first ? h : e;
-  const PlaneFlare f1 = narrow_plane(narrow, prescription.phase_deviation, m, prescription.feed, text);
-  const double L = numerics::axial_length(f1.aperture, f1.radius, narrow.guide);
-  const PlaneFlare f2 = wide_plane(wide, L, m, prescription.feed, text);
-  const PlaneFlare& fe = e_first ? f1 : f2;
-  const PlaneFlare& fh = e_first ? f2 : f1;
-  const Horn horn = make_horn_from_slant_radii(fh.aperture, fe.aperture, fh.radius, fe.radius, prescription.feed);
-  verify(horn, Plane::e, e.beamwidth, m, text);
-  verify(horn, Plane::h, h.beamwidth, m, text);
-  return {horn, L, narrow.plane};
+  const bool e_first = estimated_aperture(e.table_plane, S, e.beamwidth, m) >=
+                       estimated_aperture(h.table_plane, S, h.beamwidth, m);
+  const PlanePrescription& first = e_first ? e : h;
+  const PlanePrescription& second = e_first ? h : e;
+  std::optional<HornDesign> preferred;
+  std::exception_ptr reason;
+  try {
+    preferred = with_s_in(first, second, S, m, prescription.feed, text);
+    if (s_plane_is_larger(*preferred)) return *preferred;
+  } catch (const NoSolution&) {
+    reason = std::current_exception();
+  }
+  try {
+    HornDesign other = with_s_in(second, first, S, m, prescription.feed, text);
+    if (!preferred || s_plane_is_larger(other)) return other;
+  } catch (const NoSolution&) {
+  }
+  if (preferred) return *preferred;
+  std::rethrow_exception(reason);  // the preferred plane's reason
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include "axial_lengths.hpp"
 #include "checks.hpp"
 #include "common/beamwidth_table.hpp"
+#include "model_limits.hpp"
+#include "tarniq/beamwidth.hpp"
 #include "tarniq/units.hpp"
 #include "waveguide_band.hpp"
 
@@ -16,8 +18,12 @@ namespace {
 using detail::gigahertz_text;
 using detail::short_number;
 
-// Aperture dimension, wavelengths, below which aperture theory is not trusted.
-constexpr double kSmallestTrustedAperture = 1.0;
+using detail::kSmallestTrustedAperture;
+
+// A table-method design may miss its prescription on its own pattern by this much, degrees.
+constexpr double kLargestTableMiss = 0.5;
+
+double degrees(double radians) { return radians * 180.0 / 3.14159265358979323846; }
 
 // What every check needs.
 struct Checked {
@@ -65,7 +71,8 @@ void check_table_range(const Checked& c) {
       c.add(WarningCode::beyond_table, plane,
             "The " + std::string(detail::plane_name(plane)) + " phase deviation " + short_number(s) +
                 " wavelength is beyond the universal beamwidth table, which ends at " + short_number(end) +
-                ": the table method's beamwidths are extrapolated.");
+                ": the table method's beamwidths there come from the table's extrapolation and may be far off "
+                "(empty where it gives none).");
   }
 }
 
@@ -78,6 +85,26 @@ void check_aperture_size(const Checked& c) {
             "The " + std::string(detail::aperture_name(plane)) + " " + c.length(aperture(c.horn, plane)) + " is " +
                 short_number(wavelengths) + " wavelength at " + gigahertz_text(c.frequency_hz) +
                 ", under about one wavelength: aperture theory is unreliable there.");
+  }
+}
+
+// Where aperture theory stops holding: flares too wide, or phase deviations
+// past those the pattern method designs with.
+void check_flares(const Checked& c) {
+  for (const Plane plane : {Plane::e, Plane::h}) {
+    const std::string name(detail::plane_name(plane));
+    const double semi_flare = degrees(std::asin(aperture(c.horn, plane) / (2.0 * slant_radius(c.horn, plane))));
+    if (semi_flare > detail::kWidestTrustedSemiFlareDeg)
+      c.add(WarningCode::wide_flare, plane,
+            "The " + name + " flare opens " + short_number(semi_flare) + "° to each side, over " +
+                short_number(detail::kWidestTrustedSemiFlareDeg) +
+                "°: aperture theory is unreliable for so wide a flare.");
+    const double s = phase_deviation(c.horn, plane, c.frequency_hz);
+    if (s > detail::kLargestPhaseDeviation)
+      c.add(WarningCode::large_phase_deviation, plane,
+            "The " + name + " phase deviation " + short_number(s) + " wavelength at " +
+                gigahertz_text(c.frequency_hz) + " is over " + short_number(detail::kLargestPhaseDeviation) +
+                ", the largest the pattern method designs with: the model is untried there.");
   }
 }
 
@@ -100,6 +127,9 @@ std::string_view to_string(WarningCode code) {
     case WarningCode::beyond_table: return "beyond_table";
     case WarningCode::small_aperture: return "small_aperture";
     case WarningCode::unequal_axial_lengths: return "unequal_axial_lengths";
+    case WarningCode::wide_flare: return "wide_flare";
+    case WarningCode::large_phase_deviation: return "large_phase_deviation";
+    case WarningCode::missed_prescription: return "missed_prescription";
   }
   return "unknown";
 }
@@ -112,7 +142,65 @@ std::vector<Warning> horn_warnings(const Horn& horn, double frequency_hz, const 
   check_feed_modes(checked);
   if (options.method == DesignMethod::table) check_table_range(checked);
   check_aperture_size(checked);
+  check_flares(checked);
   check_axial_lengths(checked);
+  return warnings;
+}
+
+namespace {
+
+// A table-method design's beamwidth (the plane's, or the planes' mean when
+// plane is empty) on its own pattern against the prescription.
+void check_miss(std::vector<Warning>& warnings, std::optional<Plane> plane, std::optional<double> measured,
+                double prescribed, double level_db) {
+  const std::string what = plane ? "an " + std::string(detail::plane_name(*plane)) + " beamwidth" : "a mean beamwidth";
+  const std::string wanted = short_number(prescribed) + "°";
+  if (!measured) {
+    warnings.push_back({WarningCode::missed_prescription, plane,
+                        "On its pattern the table method's design has no " + what.substr(what.find(' ') + 1) + " at " +
+                            short_number(level_db) + " dB: the beam never falls that far within 90°, against the "
+                            "prescribed " + wanted + "."});
+    return;
+  }
+  const double miss = *measured - prescribed;
+  if (std::abs(miss) <= kLargestTableMiss) return;
+  warnings.push_back({WarningCode::missed_prescription, plane,
+                      "On its pattern the table method's design has " + what + " of " + short_number(*measured) +
+                          "°, " + short_number(std::abs(miss)) + "° " + (miss > 0.0 ? "wider" : "narrower") +
+                          " than the prescribed " + wanted + "."});
+}
+
+}  // namespace
+
+std::vector<Warning> design_warnings(const HornDesign& design, const RectangularPrescription& prescription,
+                                     const WarningOptions& options) {
+  std::vector<Warning> warnings = horn_warnings(design.horn, prescription.frequency_hz, options);
+  if (options.method != DesignMethod::table) return warnings;
+  const Beamwidths measured = beamwidths(design.horn, prescription.frequency_hz, prescription.level_db);
+  check_miss(warnings, Plane::e, measured.e_plane, prescription.e_beamwidth_deg, prescription.level_db);
+  check_miss(warnings, Plane::h, measured.h_plane, prescription.h_beamwidth_deg, prescription.level_db);
+  return warnings;
+}
+
+std::vector<Warning> design_warnings(const HornDesign& design, const SquarePrescription& prescription,
+                                     const WarningOptions& options) {
+  std::vector<Warning> warnings = horn_warnings(design.horn, prescription.frequency_hz, options);
+  if (options.method != DesignMethod::table) return warnings;
+  const Beamwidths measured = beamwidths(design.horn, prescription.frequency_hz, prescription.level_db);
+  switch (prescription.plane) {
+    case SquarePlane::e:
+      check_miss(warnings, Plane::e, measured.e_plane, prescription.beamwidth_deg, prescription.level_db);
+      break;
+    case SquarePlane::h:
+      check_miss(warnings, Plane::h, measured.h_plane, prescription.beamwidth_deg, prescription.level_db);
+      break;
+    case SquarePlane::average: {
+      std::optional<double> mean;
+      if (measured.e_plane && measured.h_plane) mean = (measured.e_plane.value() + measured.h_plane.value()) / 2.0;
+      check_miss(warnings, std::nullopt, mean, prescription.beamwidth_deg, prescription.level_db);
+      break;
+    }
+  }
   return warnings;
 }
 

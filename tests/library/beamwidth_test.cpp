@@ -109,6 +109,56 @@ TEST(Beamwidth, IsWhereTheCutFirstFallsTheLevel) {
   }
 }
 
+// The half-width by brute force: the cut sampled every 0.002° over 0 to
+// 90°, its largest sample, the first sample outward at or below the level,
+// and bisection between that sample and the one before.
+double brute_force_half_width(const Horn& horn, Plane plane, double level) {
+  constexpr double step = 0.002;
+  std::vector<double> angles;
+  for (int i = 0; i <= 45000; ++i) angles.push_back(step * i);
+  const std::vector<double> cut = pattern_cut(horn, kFrequency, plane, angles);
+  const auto peak = std::max_element(cut.begin(), cut.end());
+  const double floor = *peak - level;
+  const auto below = std::find_if(peak, cut.end(), [&](double dbi) { return dbi <= floor; });
+  if (below == cut.end()) return 90.0;
+  double inside = angles[static_cast<std::size_t>(below - cut.begin()) - 1];
+  double outside = angles[static_cast<std::size_t>(below - cut.begin())];
+  while (outside - inside > 1e-7) {
+    const double middle = (inside + outside) / 2.0;
+    (pattern_cut(horn, kFrequency, plane, std::vector<double>{middle})[0] > floor ? inside : outside) = middle;
+  }
+  return inside;
+}
+
+// The search against the brute force, to 0.001°, over horns whose beams
+// test it: deep levels ending in nulls, off-boresight maxima and shoulders
+// (large s), beams from a few degrees to near 180°, apertures of 1 to 53
+// wavelengths. A coarser sampling shows here, a looser crossing in the test above.
+TEST(Beamwidth, MatchesABruteForceScanOfThePattern) {
+  struct Case {
+    double B, s, level;
+    Plane plane;
+  };
+  const Case cases[] = {
+      {1.2, 0.05, half_power_db, Plane::h}, {2.0, 0.3, 10.0, Plane::h},   {3.39, 0.1, 30.0, Plane::e},
+      {4.0, 0.8, 6.0, Plane::e},            {6.25, 0.2, 30.0, Plane::h},  {8.0, 0.45, 13.0, Plane::e},
+      {10.0, 0.01, 40.0, Plane::e},         {10.0, 1.2, 10.0, Plane::h},  {12.0, 0.7, 1.0, Plane::e},
+      {15.0, 1.6, half_power_db, Plane::h}, {20.0, 0.25, 25.0, Plane::e}, {30.0, 2.0, half_power_db, Plane::e},
+      {40.0, 0.1, 20.0, Plane::h},
+      // Large apertures at large s, where a search sampling three, two or
+      // one and a half times per lobe (instead of ten) goes astray.
+      {26.63, 1.659, 40.0, Plane::h},       {30.06, 2.16, 1.0, Plane::e},   {39.26, 1.646, 40.0, Plane::h},
+      {43.23, 0.1744, 40.0, Plane::e},      {53.41, 0.9784, 40.0, Plane::h},
+  };
+  for (const Case& c : cases) {
+    const Horn horn = shaped_horn(c.B, c.s);
+    const std::optional<double> bw = beamwidth(horn, kFrequency, c.plane, c.level);
+    ASSERT_TRUE(bw);
+    EXPECT_NEAR(*bw, 2.0 * brute_force_half_width(horn, c.plane, c.level), 0.001)
+        << "B = " << c.B << ", s = " << c.s << ", " << c.level << " dB" << (c.plane == Plane::e ? ", E" : ", H");
+  }
+}
+
 // A level is the dB given, 3 is 3 dB and not half power; a small aperture's
 // beam never falls 40 dB within 90°: no width.
 TEST(Beamwidth, LevelsAsGivenAndBeamsThatNeverFallThatFar) {

@@ -85,7 +85,7 @@ TEST(TableMethod, DesignsNeedOneAxialLength) {
 }
 
 // The pattern method's designs, analysed again, have the prescribed
-// beamwidths, the narrow plane the prescribed phase deviation, and both
+// beamwidths, the S plane the prescribed phase deviation, and both
 // planes one axial length; across levels, which plane is narrower, the
 // square horn's three planes and phase deviations.
 TEST(PatternMethod, AnalysedAgainGivesThePrescription) {
@@ -104,7 +104,7 @@ TEST(PatternMethod, AnalysedAgainGivesThePrescription) {
     const HornDesign d = design_rectangular({r.e, r.h, r.level, r.s, f, kXBand});
     EXPECT_NEAR(*beamwidth(d.horn, f, Plane::e, r.level), r.e, 0.001);
     EXPECT_NEAR(*beamwidth(d.horn, f, Plane::h, r.level), r.h, 0.001);
-    EXPECT_NEAR(phase_deviation(d.horn, r.e <= r.h ? Plane::e : Plane::h, f), r.s, 1e-12);
+    EXPECT_NEAR(phase_deviation(d.horn, d.s_plane, f), r.s, 1e-12);
     EXPECT_NEAR(axial_length(d.horn, Plane::e), d.axial_length, 1e-12 * d.axial_length);
     EXPECT_NEAR(axial_length(d.horn, Plane::h), d.axial_length, 1e-12 * d.axial_length);
   }
@@ -132,6 +132,32 @@ TEST(PatternMethod, AnalysedAgainGivesThePrescription) {
     EXPECT_EQ(d.horn.h_slant_radius, d.horn.e_slant_radius);
     EXPECT_NEAR(phase_deviation(d.horn, Plane::e, f), r.s, 1e-12);
     EXPECT_NEAR(axial_length(d.horn, Plane::e), d.axial_length, 1e-12 * d.axial_length);
+  }
+}
+
+// Equal and near-equal beams design at every S from 0.1 to 0.5. S belongs to
+// the plane with the larger aperture, which sets the axial length: for equal
+// beams the H plane, whose tapered illumination needs the larger aperture, up
+// to E < H < about 1.3 E. Taken on the narrower beam (E on a tie), 20°/20°
+// failed from S = 0.22 on: the H plane's flare of the E plane's length could
+// not narrow its beam to 20°.
+TEST(PatternMethod, EqualAndNearEqualBeamsDesignAtEveryS) {
+  const double f = 10.0 * kGHz;
+  const struct {
+    double e, h;
+  } pairs[] = {{20.0, 20.0}, {20.0, 21.0}, {21.0, 20.0}, {20.0, 25.0}, {12.0, 14.0}, {30.0, 33.0}};
+  for (const auto& p : pairs) {
+    for (int i = 0; i <= 8; ++i) {
+      const double s = 0.1 + 0.05 * i;
+      SCOPED_TRACE(::testing::Message() << "E " << p.e << ", H " << p.h << ", S " << s);
+      const HornDesign d = design_rectangular({p.e, p.h, half_power_db, s, f, kXBand});
+      EXPECT_NEAR(phase_deviation(d.horn, d.s_plane, f), s, 1e-12);
+      // Where the apertures are close (20°/25° from S = 0.35 on), only S in the E plane gives a horn.
+      if (std::abs(p.e - p.h) <= 1.0 && s <= 0.45) {
+        EXPECT_EQ(d.s_plane, Plane::h);
+        EXPECT_GT(d.horn.aperture_width, d.horn.aperture_height);
+      }
+    }
   }
 }
 
@@ -175,26 +201,22 @@ TEST(PatternMethod, MeetsWhatTheTableMethodMisses) {
 }
 
 // Prescriptions that no horn meets: a beam wider than the smallest aperture
-// gives, in the narrower plane or the wider one; a wider plane whose flare,
-// held to the narrower plane's axial length, never narrows its beam that
-// far (14.4° at best here).
+// gives, in the S plane or the other one, held to the S plane's axial length.
+// (The message of the preferred S plane, the larger aperture's.)
 TEST(Designs, ReportWhatCannotBeMet) {
   const double f = 10.0 * kGHz;
   for (const DesignMethod method : {DesignMethod::pattern, DesignMethod::table})
     EXPECT_THROW(design_rectangular({170.0, 175.0, half_power_db, 0.25, f, kXBand}, {method}), NoSolution);
   testing::expect_rejections<NoSolution>({
       {[&] { (void)design_rectangular({170.0, 175.0, half_power_db, 0.25, f, kXBand}); },
-       "no horn meets E plane 170°, H plane 175° at 3.01 dB, 10 GHz, phase deviation 0.25: the smallest E-plane "
-       "flare at that phase deviation (aperture 0.02998 m) already gives a narrower beam, 51.5285°"},
+       "no horn meets E plane 170°, H plane 175° at 3.01 dB, 10 GHz, phase deviation 0.25: the smallest H-plane "
+       "flare at that phase deviation (aperture 0.02998 m) already gives a narrower beam, 66.2703°"},
       {[&] { (void)design_square({175.0, SquarePlane::h, half_power_db, 0.25, f, kSquareFeed}); },
        "no horn meets H plane 175° at 3.01 dB, 10 GHz, phase deviation 0.25: the smallest flare at that phase "
        "deviation (aperture 0.02998 m) already gives a narrower beam, 66.2703°"},
       {[&] { (void)design_rectangular({7.0, 40.0, 0.5, 0.06, f, kXBand}); },
        "no horn meets E plane 7°, H plane 40° at 0.5 dB, 10 GHz, phase deviation 0.06: the smallest H-plane "
        "flare of the axial length 0.507 m (aperture 0.02286 m) already gives a narrower beam, 31.0519°"},
-      {[&] { (void)design_rectangular({14.5, 14.5, half_power_db, 0.4, 9.0 * kGHz, kXBand}); },
-       "no horn meets E plane 14.5°, H plane 14.5° at 3.01 dB, 9 GHz, phase deviation 0.4: no H-plane flare of "
-       "the axial length 0.1727 m gives 14.5° up to phase deviation 2"},
   });
 }
 

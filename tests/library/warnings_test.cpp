@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tarniq/design.hpp"
 #include "tarniq/units.hpp"
 
 namespace tarniq {
@@ -48,9 +49,13 @@ TEST(HornWarnings, RaisedExactlyWhereTheyHold) {
       {"overmoded", x_band, 14.0, false, {overmoded, outside_band}},
       {"unnamed feed below the band", make_horn(0.1, 0.08, 0.2, kUnnamed), 7.0, false, {}},
       {"unnamed feed below cutoff", make_horn(0.1, 0.08, 0.2, kUnnamed), 5.0, false, {below_cutoff}},
-      {"E plane past the table (0.557)", make_horn(0.1, 0.1, 0.05, kWr90), 10.0, true, {beyond_table}},
-      {"E plane past the table, pattern method", make_horn(0.1, 0.1, 0.05, kWr90), 10.0, false, {}},
-      {"H plane past the table (1.45)", make_horn(0.2, 0.05, 0.05, kWr90), 10.0, true, {beyond_table}},
+      {"E plane past the table (0.53)", make_horn(0.2, 0.15, 0.15, kWr90), 10.0, true, {beyond_table}},
+      {"E plane past the table, pattern method", make_horn(0.2, 0.15, 0.15, kWr90), 10.0, false, {}},
+      {"H plane past the table (1.05)", make_horn(0.3, 0.1, 0.3, kWr90), 10.0, true, {beyond_table}},
+      {"E plane flaring 41.9° (s = 0.557)", make_horn(0.1, 0.1, 0.05, kWr90), 10.0, false, {wide_flare}},
+      {"E plane flaring 37.8°", make_horn(0.1, 0.1, 0.06, kWr90), 10.0, false, {}},
+      {"H-plane phase deviation 2.13", make_horn(0.5, 0.1, 0.4, kWr90), 10.0, false, {large_phase_deviation}},
+      {"H-plane phase deviation 1.92", make_horn(0.5, 0.1, 0.4, kWr90), 9.0, false, {}},
       {"small aperture height (0.67 wavelength)", make_horn(0.1, 0.02, 0.2, kWr90), 10.0, false,
        {small_aperture}},
       {"unequal axial lengths", make_horn_from_slant_radii(0.1, 0.08, 0.3, 0.2, kWr90), 10.0, false,
@@ -78,9 +83,23 @@ TEST(HornWarnings, MessagesNameTheValues) {
       {make_horn(0.1, 0.08, 0.2, kUnnamed), 14.0,
        {"14 GHz is above the TE20 cutoff of the 0.02286 m by 0.01016 m waveguide, 13.11 GHz: higher-order "
         "modes can propagate in the feed."}},
-      {make_horn(0.1, 0.1, 0.05, kWr90), 10.0,
-       {"The E-plane phase deviation 0.5573 wavelength is beyond the universal beamwidth table, which ends "
-        "at 0.46: the table method's beamwidths are extrapolated."}},
+      {make_horn(0.1, 0.1, 0.2, Waveguide{0.016, 0.016, ""}), 14.0,
+       {"14 GHz is above the TE11 cutoff of the 0.016 m by 0.016 m waveguide, 13.25 GHz: higher-order modes can "
+        "propagate in the feed (TE01, the other polarisation of the fundamental, propagates from the TE10 "
+        "cutoff)."}},
+      {make_horn(0.2, 0.15, 0.15, kWr90), 10.0,
+       {"The E-plane phase deviation 0.5285 wavelength is beyond the universal beamwidth table, which ends "
+        "at 0.46: the table method's beamwidths there come from the table's extrapolation and may be far off "
+        "(empty where it gives none)."}},
+      {make_horn(0.1, 0.1, 0.05, kUnnamed), 8.0,
+       {"The E-plane flare opens 41.94° to each side, over 40°: aperture theory is unreliable for so wide a "
+        "flare."}},
+      {make_horn(0.5, 0.1, 0.4, kWr90), 10.0,
+       {"The H-plane phase deviation 2.136 wavelength is beyond the universal beamwidth table, which ends at 1: "
+        "the table method's beamwidths there come from the table's extrapolation and may be far off (empty "
+        "where it gives none).",
+        "The H-plane phase deviation 2.136 wavelength at 10 GHz is over 2, the largest the pattern method "
+        "designs with: the model is untried there."}},
       {make_horn(0.1, 0.02, 0.2, kWr90), 10.0,
        {"The aperture height 0.02 m is 0.6671 wavelength at 10 GHz, under about one wavelength: aperture "
         "theory is unreliable there."}},
@@ -93,6 +112,33 @@ TEST(HornWarnings, MessagesNameTheValues) {
     for (const Warning& w : horn_warnings(r.horn, r.ghz * kGHz, {DesignMethod::table})) messages.push_back(w.message);
     EXPECT_EQ(messages, r.messages);
   }
+}
+
+// A table-method design is checked on its own pattern: the 15°/25° 10 dB
+// design at S = 0.21 is 1.3° too wide in the E plane; its H plane, and the
+// pattern method's design, hold to 0.5°. The square horn's mean counts as one
+// beamwidth: 1.5° too narrow for a 60° design at S = 0.1.
+TEST(DesignWarnings, NameATableDesignsMissOnItsPattern) {
+  const double f = 10.0 * kGHz;
+  const WarningOptions table{DesignMethod::table};
+  const RectangularPrescription rectangular{15.0, 25.0, 10.0, 0.21, f, kWr90};
+  const std::vector<Warning> missed =
+      design_warnings(design_rectangular(rectangular, {DesignMethod::table}), rectangular, table);
+  ASSERT_EQ(missed.size(), 1u);
+  EXPECT_EQ(missed[0].code, WarningCode::missed_prescription);
+  EXPECT_EQ(missed[0].plane, Plane::e);
+  EXPECT_EQ(missed[0].message,
+            "On its pattern the table method's design has an E-plane beamwidth of 16.26°, 1.256° wider than the "
+            "prescribed 15°.");
+  EXPECT_TRUE(design_warnings(design_rectangular(rectangular), rectangular).empty());
+
+  const Waveguide square_feed{0.016, 0.016, ""};
+  const SquarePrescription square{60.0, SquarePlane::average, half_power_db, 0.1, f, square_feed};
+  const std::vector<Warning> mean =
+      design_warnings(design_square(square, {DesignMethod::table}), square, table);
+  ASSERT_EQ(codes(mean).back(), WarningCode::missed_prescription);  // after its small apertures
+  EXPECT_FALSE(mean.back().plane);
+  EXPECT_NE(mean.back().message.find("a mean beamwidth of 58.48°, 1.515° narrower"), std::string::npos);
 }
 
 }  // namespace

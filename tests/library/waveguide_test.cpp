@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 #include <optional>
 #include <random>
 #include <set>
@@ -43,6 +44,27 @@ TEST(WaveguideCatalogue, EveryRowIsASingleModeGuide) {
   }
 }
 
+// The recommended bands sit where single-mode guides are used, from about
+// 1.25 to 1.9 times the TE10 cutoff (1.23 to 1.37 and 1.75 to 1.92 across
+// the catalogue), and they interleave: from the third guide on, each band
+// begins where the band of the guide two sizes larger ends (WR-90's 8.2 GHz
+// is WR-137's top). A wrong band edge breaks one of these or both.
+TEST(WaveguideCatalogue, BandsFollowTheCutoffAndInterleave) {
+  const auto guides = standard_waveguides();
+  for (std::size_t i = 0; i < guides.size(); ++i) {
+    const Waveguide& g = guides[i];
+    SCOPED_TRACE(g.name);
+    const double cutoff = te10_cutoff(g);
+    EXPECT_GE(g.band->low / cutoff, 1.22);
+    EXPECT_LE(g.band->low / cutoff, 1.38);
+    EXPECT_GE(g.band->high / cutoff, 1.75);
+    EXPECT_LE(g.band->high / cutoff, 1.93);
+    if (i >= 2) {
+      EXPECT_EQ(g.band->low, guides[i - 2].band->high) << "ends " << guides[i - 2].name;
+    }
+  }
+}
+
 // Spot checks against published tables: inner size in inches, the TE10
 // cutoff they print (computed here from the width) within 0.1 %, the band.
 TEST(WaveguideCatalogue, MatchesPublishedValues) {
@@ -52,7 +74,9 @@ TEST(WaveguideCatalogue, MatchesPublishedValues) {
       {"WR-159", 1.590, 0.795, 3.712, 4.90, 7.05},  {"WR-137", 1.372, 0.622, 4.301, 5.85, 8.20},
       {"WR-112", 1.122, 0.497, 5.260, 7.05, 10.0},  {"WR-90", 0.900, 0.400, 6.557, 8.20, 12.4},
       {"WR-42", 0.420, 0.170, 14.05, 18.0, 26.5},   {"WR-28", 0.280, 0.140, 21.08, 26.5, 40.0},
-      {"WR-10", 0.100, 0.050, 59.01, 75.0, 110.0},
+      {"WR-10", 0.100, 0.050, 59.01, 75.0, 110.0},  {"WR-650", 6.500, 3.250, 0.908, 1.15, 1.72},
+      {"WR-430", 4.300, 2.150, 1.372, 1.72, 2.60},  {"WR-187", 1.872, 0.872, 3.153, 3.95, 5.85},
+      {"WR-62", 0.622, 0.311, 9.488, 12.4, 18.0},   {"WR-15", 0.148, 0.074, 39.87, 50.0, 75.0},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);

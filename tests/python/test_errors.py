@@ -37,8 +37,8 @@ REFUSALS = [
     (lambda: tarniq.design_rectangular(rectangular(level_db=4.0), tarniq.DesignOptions(method=tarniq.DesignMethod.table)),
      ValueError, "level 4 dB is not one of the table method's levels, 0.5, 1, 2, 3.01 (half power) or 10 dB"),
     (lambda: tarniq.design_rectangular(rectangular(e_beamwidth_deg=170.0, h_beamwidth_deg=170.0)), tarniq.NoSolution,
-     "no horn meets E plane 170°, H plane 170° at 3.01 dB, 10 GHz, phase deviation 0.25: the smallest E-plane flare "
-     "at that phase deviation (aperture 0.02998 m) already gives a narrower beam, 51.5285°"),
+     "no horn meets E plane 170°, H plane 170° at 3.01 dB, 10 GHz, phase deviation 0.25: the smallest H-plane flare "
+     "at that phase deviation (aperture 0.02998 m) already gives a narrower beam, 66.2703°"),
     (lambda: tarniq.design_for_gain(5.0, 10e9, WR90, tarniq.millimetres_scale), tarniq.NoSolution,
      "no optimum-gain horn gives 5 dBi at 10 GHz on WR-90 (22.86 mm by 10.16 mm): the smallest one, whose flares "
      "just clear the waveguide (and are at least 1 wavelength high and 1.5 wide), has about 9.83 dBi"),

@@ -409,26 +409,30 @@ TEST(Verbs, ErrorsNameTheOptionAndValue) {
   }
 }
 
-// Rows without a design are left out with a warning naming their S; with no
-// row left, or no horn for the gain, the request has no solution.
+// Rows without a design are left out with a warning naming their S and the
+// S that have designs; with no row left, or no horn for the gain, the
+// request has no solution.
 TEST(Verbs, RequestsWithoutASolution) {
   const Options wide{{"e-beamwidth", "60"}, {"h-beamwidth", "50"}, {"frequency", "10"}, {"waveguide", "WR-90"},
-                     {"s", "0.3:0.5:0.1"}};
+                     {"s", "0.1:0.5:0.1"}};
   const Outcome partial = run("design", wide);
-  ASSERT_EQ(partial.result.rows.size(), 1u);
-  EXPECT_EQ(*partial.result.rows[0][0].number(), 0.3);
+  ASSERT_EQ(partial.result.rows.size(), 4u);
+  EXPECT_EQ(*partial.result.rows[2][0].number(), 0.3);
+  EXPECT_EQ(*partial.result.rows[3][0].number(), 0.5);
   const auto json = nlohmann::json::parse(format_json(partial.result));
   EXPECT_EQ(json["warnings"].back()["code"], "no_design");
-  EXPECT_EQ(json["warnings"].back()["message"].get<std::string>().rfind("No design at S = 0.4, 0.5, rows left out: ", 0), 0u);
+  EXPECT_EQ(json["warnings"].back()["message"].get<std::string>().rfind(
+                "Designs at S = 0.1 to 0.3, 0.5 only; none at S = 0.4, rows left out: ", 0),
+            0u);
 
   Options none = wide;
-  none["s"] = "0.4:0.5:0.1";
+  none["s"] = "0.4:0.45:0.05";
   const struct {
     const char* verb;
     Options options;
     const char* starts;
   } cases[] = {
-      {"design", none, "no design at S = 0.4, 0.5: "},
+      {"design", none, "no design at S = 0.4, 0.45: "},
       {"gain-design", {{"gain", "5"}, {"frequency", "10"}, {"waveguide", "WR-90"}}, ""},
   };
   for (const auto& c : cases) {

@@ -1,5 +1,8 @@
 // The design verb: horns for prescribed beamwidths, one row per phase deviation S.
 #include <cmath>
+#include <cstddef>
+#include <utility>
+#include <vector>
 
 #include "request/output/number_text.hpp"
 #include "request/parts/parts_request.hpp"
@@ -77,10 +80,23 @@ Prescription read_prescription(const VerbContext& context) {
   return p;
 }
 
-HornDesign design_at(const Prescription& p, double s, LengthUnit unit) {
+// The design at S and its warnings.
+struct Designed {
+  HornDesign design;
+  std::vector<Warning> warnings;
+};
+
+Designed design_at(const Prescription& p, double s, LengthUnit unit) {
   const DesignOptions options{p.method, length_scale(unit)};
-  if (p.square) return design_square({p.beamwidth, p.plane, p.level, s, p.frequency_hz, p.feed}, options);
-  return design_rectangular({p.e_beamwidth, p.h_beamwidth, p.level, s, p.frequency_hz, p.feed}, options);
+  const WarningOptions warning_options{p.method, length_scale(unit)};
+  if (p.square) {
+    const SquarePrescription square{p.beamwidth, p.plane, p.level, s, p.frequency_hz, p.feed};
+    const HornDesign design = design_square(square, options);
+    return {design, design_warnings(design, square, warning_options)};
+  }
+  const RectangularPrescription rectangular{p.e_beamwidth, p.h_beamwidth, p.level, s, p.frequency_hz, p.feed};
+  const HornDesign design = design_rectangular(rectangular, options);
+  return {design, design_warnings(design, rectangular, warning_options)};
 }
 
 std::string_view plane_text(SquarePlane plane) {
@@ -124,6 +140,24 @@ std::string s_list(const std::vector<double>& values) {
   std::string text;
   for (std::size_t i = 0; i < values.size() && i < most; ++i) text += (i ? ", " : "") + exact_text(values[i]);
   if (values.size() > most) text += " and " + std::to_string(values.size() - most) + " more";
+  return text;
+}
+
+// The runs of S that have designs, in the order asked: "0.1 to 0.21",
+// "0.1, 0.3 to 0.5". tried holds each S with whether it has one.
+std::string designed_runs(const std::vector<std::pair<double, bool>>& tried) {
+  std::string text;
+  for (std::size_t i = 0; i < tried.size();) {
+    if (!tried[i].second) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end + 1 < tried.size() && tried[end + 1].second) ++end;
+    text += (text.empty() ? "" : ", ") + exact_text(tried[i].first);
+    if (end > i) text += " to " + exact_text(tried[end].first);
+    i = end + 1;
+  }
   return text;
 }
 
@@ -184,26 +218,31 @@ Result design_verb(const VerbContext& context) {
 
   std::vector<DesignRecord> records;
   std::vector<double> missing;
+  std::vector<std::pair<double, bool>> tried;
   std::string first_reason;
   WarningList warnings;
   for (const double s : range_values(s_range)) {
     try {
-      const HornDesign design = design_at(p, s, context.unit);
-      records.push_back(describe_design(s, design, p.frequency_hz, p.level));
-      warnings.add(horn_warnings(design.horn, p.frequency_hz, {p.method, length_scale(context.unit)}), s);
+      const Designed designed = design_at(p, s, context.unit);
+      records.push_back(describe_design(s, designed.design, p.frequency_hz, p.level));
+      warnings.add(designed.warnings, s);
+      tried.emplace_back(s, true);
     } catch (const NoSolution& error) {
       missing.push_back(s);
+      tried.emplace_back(s, false);
       if (first_reason.empty()) first_reason = error.what();
     } catch (const InvalidArgument& error) {
       // The library found no horn it could build at this S.
       missing.push_back(s);
+      tried.emplace_back(s, false);
       if (first_reason.empty()) first_reason = error.what();
     }
   }
   if (records.empty())
     throw NoSolution("no design at S = " + s_list(missing) + ": " + first_reason);
   if (!missing.empty())
-    warnings.add_once("no_design", "No design at S = " + s_list(missing) + ", rows left out: " + first_reason + ".");
+    warnings.add_once("no_design", "Designs at S = " + designed_runs(tried) + " only; none at S = " +
+                                       s_list(missing) + ", rows left out: " + first_reason + ".");
 
   Result result;
   result.input = echo(p, s_range, context.unit);

@@ -220,6 +220,8 @@ Result design_verb(const VerbContext& context) {
   std::vector<double> missing;
   std::vector<std::pair<double, bool>> tried;
   std::string first_reason;
+  std::vector<double> gave_up;
+  std::string gave_up_reason;
   WarningList warnings;
   for (const double s : range_values(s_range)) {
     try {
@@ -236,10 +238,19 @@ Result design_verb(const VerbContext& context) {
       missing.push_back(s);
       tried.emplace_back(s, false);
       if (first_reason.empty()) first_reason = error.what();
+    } catch (const SearchFailed& error) {
+      // Not a proof that no horn exists: said apart from the S without one.
+      gave_up.push_back(s);
+      tried.emplace_back(s, false);
+      if (gave_up_reason.empty()) gave_up_reason = error.what();
     }
   }
+  if (records.empty() && missing.empty()) throw SearchFailed(gave_up_reason);
   if (records.empty())
     throw NoSolution("no design at S = " + s_list(missing) + ": " + first_reason);
+  if (!gave_up.empty())
+    warnings.add_once("search_failed", "The search gave up at S = " + s_list(gave_up) + ", rows left out: " +
+                                           gave_up_reason + ".");
   if (!missing.empty())
     warnings.add_once("no_design", "Designs at S = " + designed_runs(tried) + " only; none at S = " +
                                        s_list(missing) + ", rows left out: " + first_reason + ".");

@@ -22,6 +22,7 @@ enum class WarningCode {
   wide_flare,             // a semi-flare angle over 40°: aperture theory unreliable
   large_phase_deviation,  // a phase deviation over 2 wavelengths, beyond what the pattern method designs
   missed_prescription,    // table method: the design's pattern misses a prescribed beamwidth by over 0.5°
+  shoulder,               // a beam that dips and rises again above the level: its beamwidth jumps easily
 };
 
 // The code as text: "below_cutoff", "overmoded", ...
@@ -53,7 +54,10 @@ struct WarningOptions {
 // prescription's frequency and, for a table-method design (options.method),
 // each prescribed beamwidth that the horn's pattern (beamwidth() at the
 // prescription's level) misses by more than 0.5°, with the miss and the
-// plane. The mean of a square horn's planes counts as one beamwidth.
+// plane. The mean of a square horn's planes counts as one beamwidth. A
+// pattern-method design warns of a plane whose beam, inside its beamwidth,
+// falls to a dip and rises again by more than 0.01 dB: a small change of
+// frequency or level moves its crossing past the shoulder.
 [[nodiscard]] std::vector<Warning> design_warnings(const HornDesign& design,
                                                    const RectangularPrescription& prescription,
                                                    const WarningOptions& options = {});

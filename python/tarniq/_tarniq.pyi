@@ -61,6 +61,7 @@ class WarningCode(_Enum):
     wide_flare: ClassVar[WarningCode]
     large_phase_deviation: ClassVar[WarningCode]
     missed_prescription: ClassVar[WarningCode]
+    shoulder: ClassVar[WarningCode]
 
 class FeedSearch(_Enum):
     phase_deviation: ClassVar[FeedSearch]

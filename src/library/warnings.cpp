@@ -9,6 +9,7 @@
 #include "common/beamwidth_table.hpp"
 #include "model_limits.hpp"
 #include "tarniq/beamwidth.hpp"
+#include "tarniq/pattern.hpp"
 #include "tarniq/units.hpp"
 #include "waveguide_band.hpp"
 
@@ -130,6 +131,7 @@ std::string_view to_string(WarningCode code) {
     case WarningCode::wide_flare: return "wide_flare";
     case WarningCode::large_phase_deviation: return "large_phase_deviation";
     case WarningCode::missed_prescription: return "missed_prescription";
+    case WarningCode::shoulder: return "shoulder";
   }
   return "unknown";
 }
@@ -170,12 +172,47 @@ void check_miss(std::vector<Warning>& warnings, std::optional<Plane> plane, std:
                           " than the prescribed " + wanted + "."});
 }
 
+// A beam that falls to a dip and rises again by more than this, dB, before
+// it crosses its level has a shoulder worth a warning.
+constexpr double kShoulderRiseDb = 0.01;
+constexpr int kShoulderSamples = 400;
+
+// A pattern-method design's plane whose beam, between the axis and the
+// crossing at half its beamwidth, dips and rises again.
+void check_shoulder(std::vector<Warning>& warnings, const Horn& horn, double frequency_hz, Plane plane,
+                    std::optional<double> width_deg, double level_db) {
+  if (!width_deg) return;
+  std::vector<double> angles(kShoulderSamples + 1);
+  for (int i = 0; i <= kShoulderSamples; ++i) angles[i] = *width_deg / 2.0 * i / kShoulderSamples;
+  const std::vector<double> cut = pattern_cut(horn, frequency_hz, plane, angles);
+  double dip = cut.front();
+  for (const double level : cut) {
+    dip = std::min(dip, level);
+    if (level - dip > kShoulderRiseDb) {
+      warnings.push_back({WarningCode::shoulder, plane,
+                          "The " + std::string(detail::plane_name(plane)) + " beam dips and rises again above " +
+                              short_number(level_db) + " dB within its " + short_number(*width_deg) +
+                              "° beamwidth: a small change of frequency or level makes the beamwidth jump."});
+      return;
+    }
+  }
+}
+
+void check_shoulders(std::vector<Warning>& warnings, const Horn& horn, double frequency_hz, double level_db) {
+  const Beamwidths widths = beamwidths(horn, frequency_hz, level_db);
+  check_shoulder(warnings, horn, frequency_hz, Plane::e, widths.e_plane, level_db);
+  check_shoulder(warnings, horn, frequency_hz, Plane::h, widths.h_plane, level_db);
+}
+
 }  // namespace
 
 std::vector<Warning> design_warnings(const HornDesign& design, const RectangularPrescription& prescription,
                                      const WarningOptions& options) {
   std::vector<Warning> warnings = horn_warnings(design.horn, prescription.frequency_hz, options);
-  if (options.method != DesignMethod::table) return warnings;
+  if (options.method != DesignMethod::table) {
+    check_shoulders(warnings, design.horn, prescription.frequency_hz, prescription.level_db);
+    return warnings;
+  }
   const Beamwidths measured = beamwidths(design.horn, prescription.frequency_hz, prescription.level_db);
   check_miss(warnings, Plane::e, measured.e_plane, prescription.e_beamwidth_deg, prescription.level_db);
   check_miss(warnings, Plane::h, measured.h_plane, prescription.h_beamwidth_deg, prescription.level_db);
@@ -185,7 +222,10 @@ std::vector<Warning> design_warnings(const HornDesign& design, const Rectangular
 std::vector<Warning> design_warnings(const HornDesign& design, const SquarePrescription& prescription,
                                      const WarningOptions& options) {
   std::vector<Warning> warnings = horn_warnings(design.horn, prescription.frequency_hz, options);
-  if (options.method != DesignMethod::table) return warnings;
+  if (options.method != DesignMethod::table) {
+    check_shoulders(warnings, design.horn, prescription.frequency_hz, prescription.level_db);
+    return warnings;
+  }
   const Beamwidths measured = beamwidths(design.horn, prescription.frequency_hz, prescription.level_db);
   switch (prescription.plane) {
     case SquarePlane::e:

@@ -141,5 +141,21 @@ TEST(DesignWarnings, NameATableDesignsMissOnItsPattern) {
   EXPECT_NE(mean.back().message.find("a mean beamwidth of 58.48°, 1.515° narrower"), std::string::npos);
 }
 
+// A pattern design whose beam dips and rises again inside its beamwidth is
+// said to have a shoulder (equal 20° beams at S = 0.5 take the E plane's
+// flare that far); one whose beam falls steadily is not.
+TEST(DesignWarnings, NameABeamMeasuredPastAShoulder) {
+  const double f = 10e9;
+  for (const auto& [s, shoulder] : {std::pair{0.3, false}, std::pair{0.5, true}}) {
+    const RectangularPrescription equal{20.0, 20.0, half_power_db, s, f, kWr90};
+    const std::vector<Warning> warnings = design_warnings(design_rectangular(equal), equal);
+    const bool said = !warnings.empty() && warnings.back().code == WarningCode::shoulder;
+    EXPECT_EQ(said, shoulder) << s;
+    if (said) {
+      EXPECT_EQ(warnings.back().plane, Plane::e);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarniq

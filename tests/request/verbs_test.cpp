@@ -314,7 +314,8 @@ TEST(Verbs, WarningsMergeByKindAndNameTheirRows) {
 TEST(Verbs, DesignPlotsDrawGain) {
   const auto series_of = [](const Result& result) {
     std::vector<std::string> names;
-    for (const auto* line : testing::read_xml(result.plot_svg).all("polyline"))
+    const testing::XmlElement svg = testing::read_xml(result.plot_svg);  // outlives the loop over its lines
+    for (const auto* line : svg.all("polyline"))
       if (names.empty() || names.back() != line->attributes.at("data-series"))  // a jump breaks a line in two
         names.push_back(line->attributes.at("data-series"));
     return names;

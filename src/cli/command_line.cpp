@@ -83,11 +83,13 @@ int finish(const Outcome& outcome, const std::string& verb, const Options& optio
     report_error(outcome.error);
     return static_cast<int>(outcome.status);
   }
-  std::string text = format_result(outcome.result, outcome.format);
   std::vector<PendingFile> files;
   const auto output = options.find("output");
   const auto plot = options.find("plot");
   const bool to_standard_output = output == options.end() || output->second == "-";
+  // A CSV to standard output goes out in pieces: a long one is never held whole.
+  const bool streamed = to_standard_output && outcome.format == Format::csv;
+  std::string text = streamed ? std::string() : format_result(outcome.result, outcome.format);
   // A table on a terminal shows its warnings under it: they are not said twice.
   const bool warnings_shown = to_standard_output && outcome.format == Format::table && ::isatty(STDOUT_FILENO) == 1;
   if (!warnings_shown)
@@ -101,7 +103,17 @@ int finish(const Outcome& outcome, const std::string& verb, const Options& optio
     report_error(error.what());
     return static_cast<int>(Status::no_solution);
   }
-  if (to_standard_output && !write_standard_output(text)) {
+  if (streamed) {
+    bool written = true;
+    write_csv(outcome.result, [&](std::string_view piece) {
+      written = written && std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+    });
+    text.clear();
+    if (!written || std::fflush(stdout) != 0) {
+      report_error(std::string("cannot write standard output: ") + std::strerror(errno));
+      return static_cast<int>(Status::no_solution);
+    }
+  } else if (to_standard_output && !write_standard_output(text)) {
     report_error(std::string("cannot write standard output: ") + std::strerror(errno));
     return static_cast<int>(Status::no_solution);
   }

@@ -69,6 +69,21 @@ void tabulate(Result& result, std::span<const ColumnDefinition<Record>> definiti
       result.rows.add_cell(to_cell(definition.value(record), definition.quantity, unit));
 }
 
+// The same from records made one at a time, record(i) for i below count,
+// where holding them all would only copy what the caller already holds.
+template <class Record, class MakeRecord>
+void tabulate_each(Result& result, std::span<const ColumnDefinition<Record>> definitions, std::size_t count,
+                   MakeRecord&& record, LengthUnit unit) {
+  result.columns = make_columns(definitions, unit);
+  result.rows.start(definitions.size());
+  result.rows.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const Record made = record(i);
+    for (const auto& definition : definitions)
+      result.rows.add_cell(to_cell(definition.value(made), definition.quantity, unit));
+  }
+}
+
 // Index of the column with this name in the result, or the column count.
 std::size_t column_index(const Result& result, std::string_view name);
 

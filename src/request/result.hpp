@@ -3,12 +3,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <limits>
-#include <memory>
+#include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarniq::request {
@@ -21,48 +23,91 @@ struct Column {
   bool text = false;  // left-aligned text rather than a number
 };
 
-// A cell: no value (empty in the table and the CSV, null in JSON), a number
-// in the column's unit, or text. Three words, so that a long table of numbers
-// stays compact; texts are few (names, planes) and shared when copied.
+// A cell as a verb makes it: no value (empty in the table and the CSV, null
+// in JSON), a number in the column's unit, or text.
 class Cell {
  public:
   Cell() = default;
   Cell(double number) : number_(std::isfinite(number) ? number : kNone) {}  // not finite: no value
-  Cell(std::string text) : text_(std::make_shared<const std::string>(std::move(text))) {}
+  Cell(std::string text) : text_(std::move(text)) {}
 
   // The number, or null for text or no value.
   [[nodiscard]] const double* number() const { return text_ || std::isnan(number_) ? nullptr : &number_; }
   // The text, or null for a number or no value.
-  [[nodiscard]] const std::string* text() const { return text_.get(); }
+  [[nodiscard]] const std::string* text() const { return text_ ? &*text_ : nullptr; }
 
  private:
   static constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
   double number_ = kNone;
-  std::shared_ptr<const std::string> text_;
+  std::optional<std::string> text_;
 };
 
-// One row of a result, a cell per column.
-using Row = std::span<const Cell>;
+// A cell of the stored rows: pointers to its number or its text, either
+// null (both for no value). They point into the rows, so they live as long.
+class CellRef {
+ public:
+  CellRef(const double* number, const std::string* text) : number_(number), text_(text) {}
+  [[nodiscard]] const double* number() const { return number_; }
+  [[nodiscard]] const std::string* text() const { return text_; }
 
-// The rows of a result, each as long as its columns, kept in one block.
+ private:
+  const double* number_;
+  const std::string* text_;
+};
+
+class Rows;
+
+// One row of a result, a cell per column.
+class Row {
+ public:
+  Row(const Rows* rows, std::size_t row) : rows_(rows), row_(row) {}
+  [[nodiscard]] std::size_t size() const;
+  [[nodiscard]] CellRef operator[](std::size_t column) const;
+
+ private:
+  const Rows* rows_;
+  std::size_t row_;
+};
+
+// The rows of a result, each as long as its columns. Numbers are kept as
+// plain doubles in one block (not a number: none), the few texts apart, so
+// that a long table of numbers takes 8 bytes a cell.
 class Rows {
  public:
-
   // Empties the rows; each row to come has `width` cells.
   void start(std::size_t width) {
     width_ = width;
-    cells_.clear();
+    clear();
   }
-  void reserve(std::size_t rows) { cells_.reserve(rows * width_); }
-  // Appends a row of exactly the width's cells.
-  void add(std::span<const Cell> row) { cells_.insert(cells_.end(), row.begin(), row.end()); }
+  void reserve(std::size_t rows) { numbers_.reserve(rows * width_); }
   // Appends one cell: a row is complete after the width's cells.
-  void add_cell(Cell cell) { cells_.push_back(std::move(cell)); }
-  void clear() { cells_.clear(); }
+  void add_cell(const Cell& cell) {
+    if (const std::string* text = cell.text()) texts_.emplace_back(numbers_.size(), *text);
+    const double* number = cell.number();
+    numbers_.push_back(number != nullptr ? *number : kNone);
+  }
+  // Appends a row of exactly the width's cells.
+  void add(std::span<const Cell> row) {
+    for (const Cell& cell : row) add_cell(cell);
+  }
+  void clear() {
+    numbers_.clear();
+    texts_.clear();
+  }
 
-  [[nodiscard]] std::size_t size() const { return width_ == 0 ? 0 : cells_.size() / width_; }
-  [[nodiscard]] bool empty() const { return cells_.empty(); }
-  [[nodiscard]] Row operator[](std::size_t row) const { return {cells_.data() + row * width_, width_}; }
+  [[nodiscard]] std::size_t width() const { return width_; }
+  [[nodiscard]] std::size_t size() const { return width_ == 0 ? 0 : numbers_.size() / width_; }
+  [[nodiscard]] bool empty() const { return numbers_.empty(); }
+  [[nodiscard]] Row operator[](std::size_t row) const { return {this, row}; }
+  [[nodiscard]] CellRef cell(std::size_t row, std::size_t column) const {
+    const std::size_t index = row * width_ + column;
+    const double& number = numbers_[index];
+    if (!std::isnan(number)) return {&number, nullptr};
+    // Texts are stored in cell order.
+    const auto text = std::lower_bound(texts_.begin(), texts_.end(), index,
+                                       [](const auto& entry, std::size_t i) { return entry.first < i; });
+    return {nullptr, text != texts_.end() && text->first == index ? &text->second : nullptr};
+  }
 
   class Iterator {
    public:
@@ -70,7 +115,7 @@ class Rows {
     using difference_type = std::ptrdiff_t;
     Iterator() = default;
     Iterator(const Rows* rows, std::size_t row) : rows_(rows), row_(row) {}
-    Row operator*() const { return (*rows_)[row_]; }
+    Row operator*() const { return {rows_, row_}; }
     Iterator& operator++() {
       ++row_;
       return *this;
@@ -90,9 +135,14 @@ class Rows {
   [[nodiscard]] Iterator end() const { return {this, size()}; }
 
  private:
+  static constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
   std::size_t width_ = 0;
-  std::vector<Cell> cells_;
+  std::vector<double> numbers_;
+  std::vector<std::pair<std::size_t, std::string>> texts_;  // (cell index, text), in cell order
 };
+
+inline std::size_t Row::size() const { return rows_->width(); }
+inline CellRef Row::operator[](std::size_t column) const { return rows_->cell(row_, column); }
 
 // A warning: a stable code for scripts, one sentence for people, and the
 // rows it was raised on, by their first column's value (S, frequency in

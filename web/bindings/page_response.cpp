@@ -22,7 +22,7 @@ using nlohmann::json;
 constexpr int internal_error_status = 70;
 
 // A cell as the text table shows it.
-std::string shown_text(const request::Cell& cell, const request::Column& column) {
+std::string shown_text(request::CellRef cell, const request::Column& column) {
   if (const auto* number = cell.number()) return request::fixed_text(*number, column.decimals);
   if (const auto* text = cell.text()) return *text;
   return {};

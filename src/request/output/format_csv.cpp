@@ -18,17 +18,14 @@ void append_field(std::string& out, const std::string& text) {
   out += '"';
 }
 
-void append_cell(std::string& out, const Cell& cell) {
+void append_cell(std::string& out, CellRef cell) {
   if (const auto* number = cell.number()) append_exact_text(out, *number);
   if (const auto* text = cell.text()) append_field(out, *text);
 }
 
-}  // namespace
-
-std::string format_csv(const Result& result) {
-  constexpr std::size_t kTypicalCell = 20;  // a full-precision number and its comma
-  std::string out;
-  out.reserve((result.rows.size() + 1) * (result.columns.size() * kTypicalCell + 2));
+// The CSV into `out`, handed on to `flush` whenever it holds `piece` bytes.
+template <class Flush>
+void emit_csv(const Result& result, std::string& out, std::size_t piece, Flush&& flush) {
   for (std::size_t c = 0; c < result.columns.size(); ++c) {
     if (c > 0) out += ',';
     append_field(out, result.columns[c].name);
@@ -40,8 +37,30 @@ std::string format_csv(const Result& result) {
       append_cell(out, row[c]);
     }
     out += "\r\n";
+    if (out.size() >= piece) flush();
   }
+}
+
+}  // namespace
+
+std::string format_csv(const Result& result) {
+  constexpr std::size_t kTypicalCell = 20;  // a full-precision number and its comma
+  std::string out;
+  out.reserve((result.rows.size() + 1) * (result.columns.size() * kTypicalCell + 2));
+  emit_csv(result, out, std::string::npos, [] {});
   return out;
+}
+
+void write_csv(const Result& result, const std::function<void(std::string_view)>& write) {
+  constexpr std::size_t kPiece = 64 * 1024;
+  std::string out;
+  out.reserve(kPiece + 4096);
+  const auto flush = [&] {
+    write(out);
+    out.clear();
+  };
+  emit_csv(result, out, kPiece, flush);
+  if (!out.empty()) flush();
 }
 
 }  // namespace tarniq::request

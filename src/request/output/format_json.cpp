@@ -9,7 +9,7 @@ std::string format_json(const Result& result) {
   for (const auto& row : result.rows) {
     ordered_json object = ordered_json::object();
     for (std::size_t c = 0; c < result.columns.size(); ++c) {
-      const Cell& cell = row[c];
+      const CellRef cell = row[c];
       if (const auto* number = cell.number()) {
         object[result.columns[c].name] = *number;
       } else if (const auto* text = cell.text()) {

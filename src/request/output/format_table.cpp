@@ -7,7 +7,7 @@
 namespace tarniq::request {
 namespace {
 
-std::string cell_text(const Cell& cell, const Column& column) {
+std::string cell_text(CellRef cell, const Column& column) {
   if (const auto* number = cell.number()) return fixed_text(*number, column.decimals);
   if (const auto* text = cell.text()) return *text;
   return {};

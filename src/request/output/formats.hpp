@@ -1,7 +1,9 @@
 // The output formats of a result: aligned text table, RFC 4180 CSV, JSON.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "request/result.hpp"
 
@@ -18,6 +20,10 @@ std::string format_table(const Result& result);
 // numbers in full precision, empty cells empty; fields quoted only when they
 // hold a comma, a quote or a line end.
 std::string format_csv(const Result& result);
+
+// The same CSV handed to `write` in pieces of about 64 kB, so that a long
+// table is written without being held whole.
+void write_csv(const Result& result, const std::function<void(std::string_view)>& write);
 
 // One object: "verb", "units", "input", "rows" (objects keyed by the column
 // names, null for no value, numbers in full precision) and "warnings"

@@ -138,11 +138,10 @@ Result pattern_verb(const VerbContext& context) {
     result = phi_cut(context, given, frequency_hz, *phi, angle_values);
   } else {
     const PatternCuts cuts = pattern_cuts(given.horn, frequency_hz, angle_values);
-    std::vector<AngleRecord> records;
-    records.reserve(angle_values.size());
-    for (std::size_t i = 0; i < cuts.angles_deg.size(); ++i)
-      records.push_back({cuts.angles_deg[i], cuts.e_plane_dbi[i], cuts.h_plane_dbi[i]});
-    tabulate<AngleRecord>(result, columns, records, context.unit);
+    tabulate_each<AngleRecord>(
+        result, columns, cuts.angles_deg.size(),
+        [&](std::size_t i) { return AngleRecord{cuts.angles_deg[i], cuts.e_plane_dbi[i], cuts.h_plane_dbi[i]}; },
+        context.unit);
     if (context.plot) result.plot_svg = plot(cuts, given, frequency_hz, polar, context.unit);
   }
 

@@ -253,7 +253,7 @@ Examples
 ...                                        feed=tarniq.find_waveguide("WR-90"))
 >>> best = tarniq.design_best_feed(prescription, tarniq.FeedSearch.phase_deviation)
 >>> round(best.phase_deviation, 2), round(best.dish.aperture, 3)
-(0.05, 0.707)
+(0.05, 0.706)
 )doc",
                   " at any phase deviation (and edge taper) of the search")
             .c_str());

@@ -42,10 +42,10 @@ void bind_enums(py::module_& m) {
       .value("wide_flare", WarningCode::wide_flare, "a semi-flare angle over 40°: aperture theory unreliable")
       .value("large_phase_deviation", WarningCode::large_phase_deviation,
              "a phase deviation over 2 wavelengths, beyond what the pattern method designs")
-      .value("shoulder", WarningCode::shoulder,
-             "a beam that dips and rises again above its level: its beamwidth jumps easily")
       .value("missed_prescription", WarningCode::missed_prescription,
-             "table method: the design's pattern misses a prescribed beamwidth by over 0.5°");
+             "table method: the design's pattern misses a prescribed beamwidth by over 0.5°")
+      .value("shoulder", WarningCode::shoulder,
+             "a beam that dips and rises again above its level: its beamwidth jumps easily");
 }
 
 

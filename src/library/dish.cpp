@@ -111,10 +111,10 @@ class HornFeed {
 
 template <class Feed>
 std::vector<DishIllumination> illuminate_all(const Feed& feed, std::span<const double> edge_angles_rad,
-                                             double total_power, double shift) {
+                                             double shift) {
   std::vector<DishIllumination> all;
   all.reserve(edge_angles_rad.size());
-  for (const double theta0 : edge_angles_rad) all.push_back(detail::illuminate(feed, theta0, total_power, shift));
+  for (const double theta0 : edge_angles_rad) all.push_back(detail::illuminate(feed, theta0, shift));
   return all;
 }
 
@@ -145,8 +145,7 @@ std::vector<DishIllumination> dish_illumination(const Horn& horn, double frequen
   const std::vector<double> edges = checked_edge_angles(edge_angles_deg);
   const HornFeed feed(horn, frequency_hz);
   const double k = 2.0 * kPi / wavelength(frequency_hz);
-  const double total = detail::power_between(feed, 0.0, kPi);
-  return illuminate_all(feed, edges, total, feed.phase_center_shift() + k * position.offset);
+  return illuminate_all(feed, edges, feed.phase_center_shift() + k * position.offset);
 }
 
 std::vector<DishIllumination> dish_illumination(const TabulatedFeed& pattern, std::span<const double> edge_angles_deg,
@@ -160,7 +159,7 @@ std::vector<DishIllumination> dish_illumination(const TabulatedFeed& pattern, st
   const double k = position.offset == 0.0 ? 0.0 : 2.0 * kPi / wavelength(pattern.frequency_hz);
   const double total = detail::power_between(feed, 0.0, kPi);
   if (!(total > 0.0)) throw InvalidArgument("the feed pattern has no field at any angle");
-  return illuminate_all(feed, edges, total, feed.phase_center_shift(kPhaseCenterLevel) + k * position.offset);
+  return illuminate_all(feed, edges, feed.phase_center_shift(kPhaseCenterLevel) + k * position.offset);
 }
 
 }  // namespace tarniq

@@ -55,9 +55,11 @@ struct Point {
 Point averaged(Point a, Point b) {
   if (a.level_db == kNoField) return {b.level_db - 10.0 * std::log10(2.0), b.phase_deg};
   if (b.level_db == kNoField) return {a.level_db - 10.0 * std::log10(2.0), a.phase_deg};
-  const double power = (std::pow(10.0, a.level_db / 10.0) + std::pow(10.0, b.level_db / 10.0)) / 2.0;
+  // Powers relative to the larger, so that no level overflows.
+  const double top = std::max(a.level_db, b.level_db);
+  const double power = (std::pow(10.0, (a.level_db - top) / 10.0) + std::pow(10.0, (b.level_db - top) / 10.0)) / 2.0;
   const double turn = 360.0 * std::round((b.phase_deg - a.phase_deg) / 360.0);
-  return {10.0 * std::log10(power), (a.phase_deg + b.phase_deg - turn) / 2.0};
+  return {top + 10.0 * std::log10(power), (a.phase_deg + b.phase_deg - turn) / 2.0};
 }
 
 double linear(double a, double b, double t) { return a + (b - a) * t; }
@@ -119,9 +121,11 @@ double TabulatedField::level_at(const Cut& cut, double theta) const {
   const double t = (theta - angles_[i - 1]) / (angles_[i] - angles_[i - 1]);
   const double a = cut.level_db[i - 1], b = cut.level_db[i];
   if (a != kNoField && b != kNoField) return linear(a, b, t);
-  // Toward a point of no field: the field's magnitude falls linearly to zero.
-  const double magnitude = linear(a == kNoField ? 0.0 : std::pow(10.0, a / 20.0), b == kNoField ? 0.0 : std::pow(10.0, b / 20.0), t);
-  return magnitude > 0.0 ? 20.0 * std::log10(magnitude) : kNoField;
+  // Toward a point of no field: the field's magnitude falls linearly to zero
+  // (relative to the one level there is, so that none overflows).
+  const double level = a == kNoField ? b : a;
+  const double magnitude = a == kNoField ? t : 1.0 - t;
+  return magnitude > 0.0 ? level + 20.0 * std::log10(magnitude) : kNoField;
 }
 
 Phasor TabulatedField::field(const Cut& cut, double theta) const {

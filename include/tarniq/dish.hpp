@@ -24,6 +24,11 @@ namespace tarniq {
 // fields; a negative angle and its positive twin are averaged (power and
 // phase), and between the listed angles power and phase are interpolated
 // linearly in dB and degrees. Power outside the listed angles counts as zero.
+// Levels lie below largest_pattern_level_db: a thousand dB is beyond any
+// feed, and the power of a level past 3000 dB is no double (deep nulls, far
+// below, are taken as they come).
+inline constexpr double largest_pattern_level_db = 1000.0;
+
 struct TabulatedFeed {
   std::vector<double> angles_deg;
   std::vector<double> e_plane_db;
@@ -87,7 +92,8 @@ struct FeedPosition {
 
 // The same for a tabulated feed. Throws InvalidArgument for a pattern that
 // is not as described above (lists of different lengths, angles not
-// ascending or outside [-180, 180], a level that is NaN or +infinity, a
+// ascending or outside [-180, 180], a level that is NaN or above
+// largest_pattern_level_db, a
 // phase that is not finite, no field at all), an edge angle outside (0, 180),
 // or an offset other than 0 without a positive frequency.
 [[nodiscard]] std::vector<DishIllumination> dish_illumination(const TabulatedFeed& feed,

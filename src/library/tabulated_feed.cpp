@@ -37,8 +37,9 @@ void check_values(const TabulatedFeed& feed) {
       throw InvalidArgument(show("pattern angle", angle, "degrees") + row_text(i) + " does not follow " +
                             show(feed.angles_deg[i - 1]) + " in ascending order");
     for (const double level : {feed.e_plane_db[i], feed.h_plane_db[i]})
-      if (std::isnan(level) || level == -kNoField)
-        throw InvalidArgument(show("pattern level", level, "dB") + row_text(i) + " is not a level");
+      if (!(level <= largest_pattern_level_db))
+        throw InvalidArgument(show("pattern level", level, "dB") + row_text(i) + " is not a level below " +
+                              show(largest_pattern_level_db) + " dB");
     for (const auto* phases : {&feed.e_phase_deg, &feed.h_phase_deg})
       if (!phases->empty()) require_finite((*phases)[i], "pattern phase" + row_text(i), "degrees");
   }

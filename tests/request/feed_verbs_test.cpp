@@ -152,6 +152,8 @@ TEST(FeedVerbs, BadPatternFilesAreRefused) {
       {"angle_deg,e_plane_dbi,h_plane_dbi,angle_deg\n", "line 1, column 4 (angle_deg): names the column angle_deg twice"},
       {"angle_deg,e_plane_dbi,h_plane_dbi\n0,1,1\n5,x,1\n",
        "line 3, column 2 (e_plane_dbi): \"x\" is not a finite number"},
+      {"angle_deg,e_plane_dbi,h_plane_dbi\n0,1,1\n5,1090,1\n",
+       "line 3, column 2 (e_plane_dbi): \"1090\" is above 1000 dB, more than any feed has"},
       {"angle_deg,e_plane_dbi,h_plane_dbi\n0,1,1\n0,0,0\n",
        "line 3, column 1 (angle_deg): \"0\" does not follow the angle before it, 0: angles must ascend"},
       {"angle_deg,e_plane_dbi,h_plane_dbi\n0,1,1\n\n181,0,0\n",

@@ -143,7 +143,10 @@ class RowReader {
     std::string lower(text(c));
     std::transform(lower.begin(), lower.end(), lower.begin(), [](char ch) { return static_cast<char>(std::tolower(static_cast<unsigned char>(ch))); });
     if (lower.empty() || lower == "-inf" || lower == "-infinity") return kNoField;
-    return number(c);
+    const double value = number(c);
+    if (!(value <= largest_pattern_level_db))
+      fail(c, in_quotes(text(c)) + " is above " + short_text(largest_pattern_level_db, 0) + " dB, more than any feed has");
+    return value;
   }
 
   // A phase; empty only beside no field, where it does not matter.

@@ -85,7 +85,7 @@ struct FeedPosition {
 // (far_field), integrated numerically over θ and φ. Throws InvalidArgument
 // for a bad horn or frequency (as far_field), a horn too large to be a feed
 // (a plane's aperture in wavelengths plus four times its phase deviation
-// over 200), an edge angle outside (0, 180) or an offset that is not finite.
+// over 60), an edge angle outside (0, 180) or an offset that is not finite.
 [[nodiscard]] std::vector<DishIllumination> dish_illumination(const Horn& horn, double frequency_hz,
                                                               std::span<const double> edge_angles_deg,
                                                               const FeedPosition& position = {});

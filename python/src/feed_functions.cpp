@@ -167,7 +167,7 @@ Raises
 ------
 ValueError
     For a bad horn or frequency, a horn too large to be a feed (a plane's
-    aperture in wavelengths plus four times its phase deviation over 200),
+    aperture in wavelengths plus four times its phase deviation over 60),
     an edge angle outside (0, 180) or an offset not finite; for a
     tabulated feed, a pattern that breaks the rules of TabulatedFeed, or an
     offset other than 0 without a positive frequency.

@@ -27,9 +27,10 @@ constexpr double kDegree = kPi / 180.0;
 // The level of the phase-centre fit that puts a feed at the focus, dB.
 constexpr double kPhaseCenterLevel = 10.0;
 // The integrals follow the field's lobes over the sphere, about (B + 4s)²
-// evaluations; beyond this B + 4s (a horn a hundred wavelengths and more
-// across, no feed) they would take minutes.
-constexpr double kLargestWiggle = 200.0;
+// evaluations: at this B + 4s (a horn sixty wavelengths across, far beyond
+// any feed) one edge angle takes about 60 ms, and every request must answer
+// at once.
+constexpr double kLargestWiggle = 60.0;
 
 double checked_edge_angle(double edge_angle_deg) {
   if (!(edge_angle_deg > 0.0 && edge_angle_deg < 180.0))

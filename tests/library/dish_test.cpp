@@ -198,7 +198,7 @@ TEST(DishIllumination, GeometryAndRefusals) {
        "edge angle -5 degrees is not between 0 and 180"},
       {[] { (void)dish_illumination(make_horn(6.0, 1.0, 50.0, find_waveguide("WR-90")), 10e9, std::vector<double>{60.0}); },
        "aperture width 6 m (200.1 wavelengths, phase deviation 2.985) is too large for the dish integrals: a plane's "
-       "size in wavelengths plus four times its phase deviation may be up to 200"},
+       "size in wavelengths plus four times its phase deviation may be up to 60"},
       {[&] { (void)dish_illumination(unordered, std::vector<double>{60.0}); },
        "pattern angle 0.5 degrees (row 4) does not follow 0.75 in ascending order"},
       {[&] { (void)dish_illumination(tabulated(cos_power(2), cos_power(2), 10.0), std::vector<double>{60.0}, {0.01}); },

@@ -9,6 +9,7 @@
 #include "quadrature.hpp"
 #include "rejections.hpp"
 #include "tarniq/errors.hpp"
+#include "plane_shapes.hpp"
 #include "tarniq/gain.hpp"
 #include "tarniq/pattern.hpp"
 #include "tarniq/units.hpp"
@@ -16,21 +17,10 @@
 namespace tarniq {
 namespace {
 
-constexpr double kFrequency = 10e9;
-constexpr double kDegree = 3.14159265358979323846 / 180.0;
-
-// A horn given by each plane's aperture (wavelengths) and phase deviation.
-struct PlaneShape {
-  double B_H, s_H, B_E, s_E;
-};
-
-Horn horn_of(const PlaneShape& p) {
-  const double lambda = wavelength(kFrequency);
-  const double AH = p.B_H * lambda;
-  const double AE = p.B_E * lambda;
-  return make_horn_from_slant_radii(AH, AE, AH * AH / (8.0 * lambda * p.s_H), AE * AE / (8.0 * lambda * p.s_E),
-                                    Waveguide{0.5 * AH, 0.5 * AE, ""});
-}
+using testing::horn_of;
+using testing::kDegree;
+using testing::kFrequency;
+using testing::PlaneShape;
 
 constexpr PlaneShape kShapes[] = {{1.2, 0.05, 1.1, 0.05}, {3.7, 0.13, 2.7, 0.11}, {10.0, 0.5, 8.0, 0.25},
                                   {6.0, 1e-10, 6.0, 2e-9}, {8.0, 1.5, 20.0, 1.0}};

@@ -9,27 +9,17 @@
 #include <vector>
 
 #include "quadrature.hpp"
+#include "plane_shapes.hpp"
 #include "tarniq/gain.hpp"
 #include "tarniq/units.hpp"
 
 namespace tarniq {
 namespace {
 
-constexpr double kFrequency = 10e9;
-constexpr double kDegree = 3.14159265358979323846 / 180.0;
-
-// A horn given by each plane's aperture (wavelengths) and phase deviation.
-struct PlaneShape {
-  double B_H, s_H, B_E, s_E;
-};
-
-Horn horn_of(const PlaneShape& p) {
-  const double lambda = wavelength(kFrequency);
-  const double AH = p.B_H * lambda;
-  const double AE = p.B_E * lambda;
-  return make_horn_from_slant_radii(AH, AE, AH * AH / (8.0 * lambda * p.s_H),
-                                    AE * AE / (8.0 * lambda * p.s_E), Waveguide{0.5 * AH, 0.5 * AE, ""});
-}
+using testing::horn_of;
+using testing::kDegree;
+using testing::kFrequency;
+using testing::PlaneShape;
 
 std::vector<double> sweep(double from, double to, double step) {
   std::vector<double> angles;

@@ -23,6 +23,12 @@ namespace tarniq {
 [[nodiscard]] std::vector<double> pattern_cut(const Horn& horn, double frequency_hz, Plane plane,
                                 std::span<const double> angles_deg);
 
+// The same values written into values_dbi, one per angle, for callers that
+// own the storage (no allocation). Also throws InvalidArgument when the two
+// sizes differ; values_dbi is left unspecified when it throws.
+void pattern_cut(const Horn& horn, double frequency_hz, Plane plane, std::span<const double> angles_deg,
+                 std::span<double> values_dbi);
+
 // Both cuts at the same angles.
 struct PatternCuts {
   std::vector<double> angles_deg;
@@ -30,5 +36,9 @@ struct PatternCuts {
   std::vector<double> h_plane_dbi;
 };
 [[nodiscard]] PatternCuts pattern_cuts(const Horn& horn, double frequency_hz, std::span<const double> angles_deg);
+
+// Both cuts written into storage the caller owns, one value per angle each.
+void pattern_cuts(const Horn& horn, double frequency_hz, std::span<const double> angles_deg,
+                  std::span<double> e_plane_dbi, std::span<double> h_plane_dbi);
 
 }  // namespace tarniq

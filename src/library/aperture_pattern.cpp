@@ -16,6 +16,7 @@
 #include "aperture_pattern.hpp"
 
 #include <cmath>
+#include <cstring>
 
 #include "cos_sin_pi.hpp"
 #include "fresnel_parts.hpp"
@@ -30,38 +31,68 @@ constexpr double kPi = 3.14159265358979323846;
 // differs from the true one only by order s² of the boresight value.
 constexpr double kInPhaseLimit = 1e-9;
 
-Phasor operator+(Phasor a, Phasor b) { return {a.re + b.re, a.im + b.im}; }
-Phasor operator-(Phasor a, Phasor b) { return {a.re - b.re, a.im - b.im}; }
-Phasor operator*(Phasor a, Phasor b) { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
-Phasor conj(Phasor a) { return {a.re, -a.im}; }
-double norm(Phasor a) { return a.re * a.re + a.im * a.im; }
+// The field's arithmetic, for one angle (T = double) or eight (T = Lanes).
+template <class T>
+using Complex = PhasorOf<T>;
+
+template <class A, class B>
+auto operator+(PhasorOf<A> a, PhasorOf<B> b) {
+  return PhasorOf<decltype(a.re + b.re)>{a.re + b.re, a.im + b.im};
+}
+template <class A, class B>
+auto operator-(PhasorOf<A> a, PhasorOf<B> b) {
+  return PhasorOf<decltype(a.re - b.re)>{a.re - b.re, a.im - b.im};
+}
+template <class A, class B>
+auto operator*(PhasorOf<A> a, PhasorOf<B> b) {
+  return PhasorOf<decltype(a.re * b.re)>{a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
+}
+template <class T>
+Complex<T> conj(Complex<T> a) {
+  return {a.re, -a.im};
+}
+template <class T>
+T norm(Complex<T> a) {
+  return a.re * a.re + a.im * a.im;
+}
+using detail::select;
+template <class Mask, class T>
+Complex<T> select(Mask where, Complex<T> a, Complex<T> b) {
+  return {select(where, a.re, b.re), select(where, a.im, b.im)};
+}
 
 // e^(jπx)
-Phasor phasor_pi(double x) {
-  const CosSin p = cos_sin_pi(x);
+template <class T>
+Complex<T> phasor_pi(T x) {
+  const CosSinOf<T> p = cos_sin_pi(x);
   return {p.cos, p.sin};
 }
 
 // The rotating part of e^(jψ)·E(t): σ·j·(f + jg)·e^(j(ψ - φ)) at t, given
 // relative = e^(j(ψ - φ)).
-Phasor rotating_part(double t, Phasor relative) {
-  const FresnelAuxiliary h = fresnel_auxiliary(std::fabs(t));
-  const double sigma = t < 0.0 ? -1.0 : 1.0;  // E is odd in t
+template <class T>
+Complex<T> rotating_part(T t, Complex<T> relative) {
+  const FresnelAuxiliaryOf<T> h = fresnel_auxiliary(magnitude(t));
+  const T sigma = select(t < 0.0, splat<T>(-1.0), splat<T>(1.0));  // E is odd in t
   // σ·j·(f + jg) = σ·(-g + jf)
-  return Phasor{-sigma * h.g, sigma * h.f} * relative;
+  return Complex<T>{-sigma * h.g, sigma * h.f} * relative;
 }
 
 // T(u) = e^(jψ)·[E(t₂) - E(t₁)] of the uniform aperture, with rotation = e^(jπu).
-Phasor uniform_term(const ApertureCut& cut, double u, Phasor rotation) {
+template <class T>
+Complex<T> uniform_term(const ApertureCut& cut, T u, Complex<T> rotation) {
   const double four_s = 4.0 * cut.phase_deviation;
-  const double t2 = (four_s - u) * cut.inverse_two_root_s;
-  const double t1 = (-four_s - u) * cut.inverse_two_root_s;
+  const T t2 = (four_s - u) * cut.inverse_two_root_s;
+  const T t1 = (-four_s - u) * cut.inverse_two_root_s;
   // e^(j(ψ - φ₂)) = e^(jπ(u - 2s)),  e^(j(ψ - φ₁)) = e^(-jπ(u + 2s))
-  const Phasor sum = rotating_part(t2, rotation * cut.edge_phasor) -
-                     rotating_part(t1, conj(rotation) * cut.edge_phasor);
-  if (t1 >= 0.0 || t2 < 0.0) return sum;  // t₁, t₂ of one sign: the constants ±(1 - j)/2 cancel
+  const Complex<T> sum = rotating_part(t2, rotation * cut.edge_phasor) -
+                         rotating_part(t1, conj(rotation) * cut.edge_phasor);
+  // t₁, t₂ of one sign: the constants ±(1 - j)/2 cancel
+  const auto straddles = both(t1 < 0.0, t2 >= 0.0);
+  if (!any(straddles)) return sum;
   // t₁ < 0 <= t₂: they add to (1 - j)·e^(jψ), where |u| < 4s keeps ψ = πu²/(8s) below 2πs
-  return sum + Phasor{1.0, -1.0} * phasor_pi(u * u / (8.0 * cut.phase_deviation));
+  const T psi_over_pi = select(straddles, u * u / (8.0 * cut.phase_deviation), T{});
+  return select(straddles, sum + Phasor{1.0, -1.0} * phasor_pi(psi_over_pi), sum);
 }
 
 // F(u) of the in-phase aperture, real, 1 at u = 0; even in u.
@@ -85,17 +116,37 @@ double in_phase_power(Taper taper, double u) {
 
 // F(u) with the normalization still to be applied: its phase is the far
 // field's, referred to the aperture centre.
-Phasor unnormalized_field(const ApertureCut& cut, double u) {
-  const Phasor rotation = phasor_pi(u);
+template <class T>
+Complex<T> unnormalized_field(const ApertureCut& cut, T u) {
+  const Complex<T> rotation = phasor_pi(u);
   if (cut.taper == Taper::uniform) return uniform_term(cut, u, rotation);
   // cos(πx/a) = (e^(jπx/a) + e^(-jπx/a))/2: u shifted by ±1/2, e^(jπ(u ± 1/2)) = ±j·e^(jπu)
-  const Phasor plus{-rotation.im, rotation.re};
-  const Phasor minus{rotation.im, -rotation.re};
+  const Complex<T> plus{-rotation.im, rotation.re};
+  const Complex<T> minus{rotation.im, -rotation.re};
   return uniform_term(cut, u + 0.5, plus) + uniform_term(cut, u - 0.5, minus);
 }
 
-// |F(u)|² with the normalization still to be applied.
-double unnormalized_power(const ApertureCut& cut, double u) { return norm(unnormalized_field(cut, u)); }
+// |F(u)/F(0)|²
+template <class T>
+T aperture_power(const ApertureCut& cut, T u) {
+  if (cut.in_phase) return each_lane(u, [&cut](double v) { return in_phase_power(cut.taper, v); });
+  return norm(unnormalized_field(cut, u)) / cut.boresight_power;
+}
+
+// relative_power, for one angle or eight
+template <class T>
+T power_toward(const ApertureCut& cut, T sin_theta, T cos_theta) {
+  const T u = cut.size * magnitude(sin_theta);
+  const T obliquity = (1.0 + cos_theta) / 2.0;
+  return aperture_power(cut, u) * obliquity * obliquity;
+}
+
+// relative_power at θ (degrees) from the sine and cosine of |θ|
+template <class T>
+T power_at_angle(const ApertureCut& cut, T angle_deg) {
+  const CosSinOf<T> direction = cos_sin_pi(magnitude(angle_deg) / 180.0);
+  return power_toward(cut, direction.sin, direction.cos);
+}
 
 }  // namespace
 
@@ -108,7 +159,7 @@ ApertureCut make_aperture_cut(double size, double phase_deviation, Taper taper) 
   if (!cut.in_phase) {
     cut.inverse_two_root_s = 1.0 / (2.0 * std::sqrt(phase_deviation));
     cut.edge_phasor = phasor_pi(-2.0 * phase_deviation);
-    cut.boresight_power = unnormalized_power(cut, 0.0);
+    cut.boresight_power = norm(unnormalized_field(cut, 0.0));
   }
   return cut;
 }
@@ -121,11 +172,22 @@ ApertureCut make_aperture_cut(const Horn& horn, double frequency_hz, Plane plane
 }
 
 double relative_power(const ApertureCut& cut, double sin_theta, double cos_theta) {
-  const double u = cut.size * std::fabs(sin_theta);
-  const double aperture_power =
-      cut.in_phase ? in_phase_power(cut.taper, u) : unnormalized_power(cut, u) / cut.boresight_power;
-  const double obliquity = (1.0 + cos_theta) / 2.0;
-  return aperture_power * obliquity * obliquity;
+  return power_toward(cut, sin_theta, cos_theta);
+}
+
+// Eight angles at a time; clones for wider vector units are chosen when the
+// program starts, where the compiler and processor have them (lanes.hpp).
+TARNIQ_LANES_CLONES [[gnu::flatten]] void relative_powers_at(const ApertureCut& cut,
+                                                           std::span<const double> angles_deg,
+                                                           std::span<double> powers) {
+  std::size_t i = 0;
+  for (; i + kLaneCount <= angles_deg.size(); i += kLaneCount) {
+    Lanes angles;
+    std::memcpy(&angles, &angles_deg[i], sizeof angles);
+    const Lanes lane_powers = power_at_angle(cut, angles);
+    std::memcpy(&powers[i], &lane_powers, sizeof lane_powers);
+  }
+  for (; i < angles_deg.size(); ++i) powers[i] = power_at_angle(cut, angles_deg[i]);
 }
 
 Phasor relative_field(const ApertureCut& cut, double u) {

@@ -1,6 +1,8 @@
 // The far field of one principal plane of a horn's aperture, prepared once and evaluated at many angles.
 #pragma once
 
+#include <span>
+
 #include "tarniq/horn.hpp"
 
 namespace tarniq::detail {
@@ -8,11 +10,13 @@ namespace tarniq::detail {
 // The amplitude across the plane: uniform (E plane) or cos(πx/a) (H plane).
 enum class Taper { uniform, cosine };
 
-// e^(jα), carried as its cosine and sine.
-struct Phasor {
-  double re;
-  double im;
+// e^(jα), carried as its cosine and sine; T is a double or Lanes.
+template <class T>
+struct PhasorOf {
+  T re;
+  T im;
 };
+using Phasor = PhasorOf<double>;
 
 // One plane of the aperture: its size B in wavelengths, its edge phase
 // deviation s in wavelengths (the phase is -2π·s·(2x/a)² across it) and its
@@ -37,6 +41,10 @@ ApertureCut make_aperture_cut(const Horn& horn, double frequency_hz, Plane plane
 // at the angle with the given sine and cosine: 1 on boresight, 0 at 180°.
 // Even in θ, so the sine may be given as |sin θ|.
 double relative_power(const ApertureCut& cut, double sin_theta, double cos_theta);
+
+// relative_power at each angle θ (degrees, finite), from the sine and cosine
+// of |θ|; the angles and powers have one size.
+void relative_powers_at(const ApertureCut& cut, std::span<const double> angles_deg, std::span<double> powers);
 
 // The aperture's far field F(u) at u = B·sin θ (no obliquity factor), as a
 // complex value scaled so that |F(0)| = 1; its phase is the far field's

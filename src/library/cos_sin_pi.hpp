@@ -4,14 +4,17 @@
 #include <array>
 #include <cmath>
 
+#include "lanes.hpp"
 #include "polynomial.hpp"
 
 namespace tarniq::detail {
 
-struct CosSin {
-  double cos;
-  double sin;
+template <class T>
+struct CosSinOf {
+  T cos;
+  T sin;
 };
+using CosSin = CosSinOf<double>;
 
 namespace series {
 
@@ -33,32 +36,37 @@ inline constexpr double kRoundingShift = 6755399441055744.0;
 
 }  // namespace series
 
-// cos(πx) and sin(πx) for finite x. x is reduced exactly, first modulo 2 and
-// then to f in [-1/4, 1/4] and a quarter turn, so large arguments keep their
-// phase and multiples of 1/2 give exact zeros and ones.
-inline CosSin cos_sin_pi(double x) {
-  using namespace series;
-  // r = x - 2·round(x/2) in [-1, 1]; exact, as both terms lie within a factor 2 of x
+// x - 2·round(x/2), in [-1, 1]: exact, as both terms lie within a factor 2 of x.
+inline double reduce_modulo_2(double x) {
+  using series::kRoundingShift;
   const double half = x / 2.0;
-  const double r = std::fabs(half) < 2251799813685248.0  // 2^51
-                       ? x - 2.0 * ((half + kRoundingShift) - kRoundingShift)
-                       : std::fmod(x, 2.0);
-  const double quarter = (2.0 * r + kRoundingShift) - kRoundingShift;  // -2 ... 2
-  const double f = r - quarter / 2.0;
-  const double f2 = f * f;
-  const double s = f * polynomial(kSinPi, f2);
-  const double c = polynomial(kCosPi, f2);
-  switch (static_cast<int>(quarter)) {
-    case 1:
-      return {-s, c};
-    case -1:
-      return {s, -c};
-    case 2:
-    case -2:
-      return {-c, -s};
-    default:
-      return {c, s};
-  }
+  return std::fabs(half) < 2251799813685248.0  // 2^51
+             ? x - 2.0 * ((half + kRoundingShift) - kRoundingShift)
+             : std::fmod(x, 2.0);
+}
+
+// cos(πx) and sin(πx) for finite x, a double or Lanes. x is reduced exactly,
+// first modulo 2 and then to f in [-1/4, 1/4] and a quarter turn, so large
+// arguments keep their phase and multiples of 1/2 give exact zeros and ones.
+template <class T>
+inline CosSinOf<T> cos_sin_pi(T x) {
+  using namespace series;
+  const T half = x / 2.0;
+  // in Lanes as reduce_modulo_2 does it, while no lane needs fmod
+  const T r = all(magnitude(half) < 2251799813685248.0)  // 2^51
+                  ? x - 2.0 * ((half + kRoundingShift) - kRoundingShift)
+                  : each_lane(x, reduce_modulo_2);
+  const T quarter = (2.0 * r + kRoundingShift) - kRoundingShift;  // -2 ... 2
+  const T f = r - quarter / 2.0;
+  const T f2 = f * f;
+  const T s = f * polynomial(kSinPi, f2);
+  const T c = polynomial(kCosPi, f2);
+  // turned by quarter·π/2
+  const auto first = quarter == 1.0;
+  const auto last = quarter == -1.0;
+  const auto none = quarter == 0.0;
+  return {select(none, c, select(first, -s, select(last, s, -c))),
+          select(none, s, select(first, c, select(last, -c, -s)))};
 }
 
 }  // namespace tarniq::detail

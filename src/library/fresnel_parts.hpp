@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "fresnel_coefficients.hpp"
+#include "lanes.hpp"
 #include "polynomial.hpp"
 #include "tarniq/fresnel.hpp"
 
@@ -12,10 +13,12 @@ namespace tarniq::detail {
 // The auxiliary functions of x >= 0, smooth and slowly varying, in terms of
 // which C(x) = 1/2 + f·sin(πx²/2) - g·cos(πx²/2) and
 // S(x) = 1/2 - f·cos(πx²/2) - g·sin(πx²/2); f ~ 1/(πx), g ~ 1/(π²x³).
-struct FresnelAuxiliary {
-  double f;
-  double g;
+template <class T>
+struct FresnelAuxiliaryOf {
+  T f;
+  T g;
 };
+using FresnelAuxiliary = FresnelAuxiliaryOf<double>;
 
 // S(x) and C(x) for any finite x, without the argument check of fresnel().
 FresnelIntegrals fresnel_unchecked(double x);
@@ -35,20 +38,25 @@ inline constexpr double kPi = 3.14159265358979323846;
 // The asymptotic series needs fewer terms from here on (see the table's comment).
 inline constexpr double kShortAsymptoticLimit = 10.0;
 
-inline FresnelAuxiliary auxiliary_polynomial(double x) {
-  // x in [0, kAsymptoticLimit): one piece per kPieceWidth
+// The polynomial piece that holds x in [0, kAsymptoticLimit).
+inline std::size_t piece_index(double x) {
   const auto piece = static_cast<std::size_t>(x / kPieceWidth);
-  const std::size_t i = piece < kPolynomialPieces.size() ? piece : kPolynomialPieces.size() - 1;
-  const double y = 2.0 * (x - static_cast<double>(i) * kPieceWidth) / kPieceWidth - 1.0;
+  return piece < kPolynomialPieces.size() ? piece : kPolynomialPieces.size() - 1;
+}
+
+// f and g on piece i, for x (a double or Lanes) within it
+template <class T>
+inline FresnelAuxiliaryOf<T> auxiliary_polynomial(std::size_t i, T x) {
+  const T y = 2.0 * (x - static_cast<double>(i) * kPieceWidth) / kPieceWidth - 1.0;
   const PolynomialPiece& p = kPolynomialPieces[i];
   return {polynomial(p.f, y), polynomial(p.g, y)};
 }
 
-template <std::size_t Terms>
-inline FresnelAuxiliary auxiliary_asymptotic(double x) {
-  const double pix = kPi * x;
-  const double z = pix * x;  // πx²; overflows to inf for huge x, making g zero
-  const double w = 1.0 / (z * z);
+template <std::size_t Terms, class T>
+inline FresnelAuxiliaryOf<T> auxiliary_asymptotic(T x) {
+  const T pix = kPi * x;
+  const T z = pix * x;  // πx²; overflows to inf for huge x, making g zero
+  const T w = 1.0 / (z * z);
   return {polynomial_terms<Terms>(kAsymptoticF, w) / pix,
           polynomial_terms<Terms>(kAsymptoticG, w) / (pix * z)};
 }
@@ -60,9 +68,29 @@ inline FresnelAuxiliary auxiliary_asymptotic(double x) {
 // and both tend to zero without overflow as x grows.
 inline FresnelAuxiliary fresnel_auxiliary(double x) {
   using namespace fresnel_tables;
-  if (x < kAsymptoticLimit) return auxiliary_polynomial(x);                            // [0, 6)
+  if (x < kAsymptoticLimit) return auxiliary_polynomial(piece_index(x), x);            // [0, 6)
   if (x < kShortAsymptoticLimit) return auxiliary_asymptotic<kAsymptoticF.size()>(x);  // [6, 10)
   return auxiliary_asymptotic<6>(x);                                                   // x >= 10
+}
+
+// f and g in each lane, the values fresnel_auxiliary gives. Lanes of one
+// range (and one piece) share the vector formula; a pattern cut's lanes are
+// neighbouring angles, so they nearly always do.
+inline FresnelAuxiliaryOf<Lanes> fresnel_auxiliary(Lanes x) {
+  using namespace fresnel_tables;
+  const double low = smallest_lane(x);
+  const double high = largest_lane(x);
+  if (high < kAsymptoticLimit && piece_index(low) == piece_index(high))
+    return auxiliary_polynomial(piece_index(low), x);
+  if (low >= kAsymptoticLimit && high < kShortAsymptoticLimit) return auxiliary_asymptotic<kAsymptoticF.size()>(x);
+  if (low >= kShortAsymptoticLimit) return auxiliary_asymptotic<6>(x);
+  FresnelAuxiliaryOf<Lanes> mixed{};
+  for (std::size_t i = 0; i < kLaneCount; ++i) {
+    const FresnelAuxiliary lane = fresnel_auxiliary(x[i]);
+    mixed.f[i] = lane.f;
+    mixed.g[i] = lane.g;
+  }
+  return mixed;
 }
 
 }  // namespace tarniq::detail

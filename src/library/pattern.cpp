@@ -4,11 +4,11 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <string>
 
 #include "tarniq/analysis_domain.hpp"
 #include "aperture_pattern.hpp"
 #include "checks.hpp"
-#include "cos_sin_pi.hpp"
 #include "tarniq/errors.hpp"
 #include "tarniq/gain.hpp"
 
@@ -33,34 +33,27 @@ bool is_symmetric(std::span<const double> angles_deg) {
   return true;
 }
 
-// An angle as the cut needs it: |sin θ| and cos θ. The cut is even in θ;
-// taking |θ| makes mirrored angles give identical values.
-struct Direction {
-  double sine;
-  double cosine;
-};
-
-Direction direction(double angle_deg) {
-  const detail::CosSin p = detail::cos_sin_pi(std::fabs(angle_deg) / 180.0);
-  return {p.sin, p.cos};
+// The angles whose values must be computed: the second half of a symmetric
+// list (the cut is even in θ, and taking |θ| makes mirrored angles give
+// identical values), else all.
+std::span<const double> angles_to_compute(std::span<const double> angles_deg) {
+  return is_symmetric(angles_deg) ? angles_deg.subspan(angles_deg.size() / 2) : angles_deg;
 }
 
-// The cut's value, dBi, in one direction. At ±180° the obliquity factor
+// The cut in dBi at the angles, the first values of `values`; the rest of a
+// symmetric list is their mirror image. At ±180° the obliquity factor
 // vanishes: -infinity.
-double cut_dbi(const detail::ApertureCut& cut, double gain_dbi, double angle_deg, Direction d) {
-  if (std::fabs(angle_deg) == 180.0) return -std::numeric_limits<double>::infinity();
-  return gain_dbi + kDecibelsPerNeper * std::log(detail::relative_power(cut, d.sine, d.cosine));
-}
-
-// Fills one value per angle, computing only one half of a symmetric list.
-template <typename Value>
-void fill_even(std::span<const double> angles_deg, Value value) {
-  const std::size_t n = angles_deg.size();
-  if (is_symmetric(angles_deg)) {
-    for (std::size_t i = n / 2; i < n; ++i) value(i, n - 1 - i);
-    return;
+void fill_cut(const detail::ApertureCut& cut, double gain_dbi, std::span<const double> angles_deg,
+              std::span<double> values) {
+  const std::span<const double> computed = angles_to_compute(angles_deg);
+  const std::size_t offset = angles_deg.size() - computed.size();
+  const std::span<double> own = values.subspan(offset);
+  detail::relative_powers_at(cut, computed, own);
+  for (std::size_t i = 0; i < computed.size(); ++i) {
+    own[i] = std::fabs(computed[i]) == 180.0 ? -std::numeric_limits<double>::infinity()
+                                             : gain_dbi + kDecibelsPerNeper * std::log(own[i]);
   }
-  for (std::size_t i = 0; i < n; ++i) value(i, i);
+  for (std::size_t i = 0; i < offset; ++i) values[i] = values[values.size() - 1 - i];
 }
 
 void check_arguments(const Horn& horn, double frequency_hz, std::span<const double> angles_deg) {
@@ -68,37 +61,45 @@ void check_arguments(const Horn& horn, double frequency_hz, std::span<const doub
   check_angles(angles_deg);
 }
 
+void check_storage(std::span<const double> angles_deg, std::span<double> values) {
+  if (values.size() != angles_deg.size())
+    throw InvalidArgument("storage for " + std::to_string(values.size()) + " values given for " +
+                          std::to_string(angles_deg.size()) + " angles");
+}
+
 }  // namespace
+
+void pattern_cut(const Horn& horn, double frequency_hz, Plane plane, std::span<const double> angles_deg,
+                 std::span<double> values_dbi) {
+  check_arguments(horn, frequency_hz, angles_deg);
+  check_storage(angles_deg, values_dbi);
+  fill_cut(detail::make_aperture_cut(horn, frequency_hz, plane), gain_dbi(horn, frequency_hz), angles_deg,
+           values_dbi);
+}
 
 std::vector<double> pattern_cut(const Horn& horn, double frequency_hz, Plane plane,
                                 std::span<const double> angles_deg) {
-  check_arguments(horn, frequency_hz, angles_deg);
-  const double gain = gain_dbi(horn, frequency_hz);
-  const detail::ApertureCut cut = detail::make_aperture_cut(horn, frequency_hz, plane);
   std::vector<double> values(angles_deg.size());
-  fill_even(angles_deg, [&](std::size_t i, std::size_t mirror) {
-    values[i] = cut_dbi(cut, gain, angles_deg[i], direction(angles_deg[i]));
-    values[mirror] = values[i];
-  });
+  pattern_cut(horn, frequency_hz, plane, angles_deg, values);
   return values;
 }
 
-PatternCuts pattern_cuts(const Horn& horn, double frequency_hz, std::span<const double> angles_deg) {
+void pattern_cuts(const Horn& horn, double frequency_hz, std::span<const double> angles_deg,
+                  std::span<double> e_plane_dbi, std::span<double> h_plane_dbi) {
   check_arguments(horn, frequency_hz, angles_deg);
+  check_storage(angles_deg, e_plane_dbi);
+  check_storage(angles_deg, h_plane_dbi);
   const double gain = gain_dbi(horn, frequency_hz);
-  const detail::ApertureCut e_cut = detail::make_aperture_cut(horn, frequency_hz, Plane::e);
-  const detail::ApertureCut h_cut = detail::make_aperture_cut(horn, frequency_hz, Plane::h);
+  fill_cut(detail::make_aperture_cut(horn, frequency_hz, Plane::e), gain, angles_deg, e_plane_dbi);
+  fill_cut(detail::make_aperture_cut(horn, frequency_hz, Plane::h), gain, angles_deg, h_plane_dbi);
+}
+
+PatternCuts pattern_cuts(const Horn& horn, double frequency_hz, std::span<const double> angles_deg) {
   PatternCuts cuts;
   cuts.angles_deg.assign(angles_deg.begin(), angles_deg.end());
   cuts.e_plane_dbi.resize(angles_deg.size());
   cuts.h_plane_dbi.resize(angles_deg.size());
-  fill_even(angles_deg, [&](std::size_t i, std::size_t mirror) {
-    const Direction d = direction(angles_deg[i]);
-    cuts.e_plane_dbi[i] = cut_dbi(e_cut, gain, angles_deg[i], d);
-    cuts.h_plane_dbi[i] = cut_dbi(h_cut, gain, angles_deg[i], d);
-    cuts.e_plane_dbi[mirror] = cuts.e_plane_dbi[i];
-    cuts.h_plane_dbi[mirror] = cuts.h_plane_dbi[i];
-  });
+  pattern_cuts(horn, frequency_hz, angles_deg, cuts.e_plane_dbi, cuts.h_plane_dbi);
   return cuts;
 }
 

@@ -3,28 +3,38 @@
 
 #include <array>
 #include <cstddef>
+#include <utility>
 
 namespace tarniq::detail::series {
 
-// Σ coef[k]·uᵏ over the first Terms coefficients, as two Horner chains in u²
-// (even and odd powers) that the processor runs side by side.
-template <std::size_t Terms, std::size_t N>
-inline double polynomial_terms(const std::array<double, N>& coef, double u) {
-  static_assert(Terms >= 2 && Terms <= N);
-  const double u2 = u * u;
-  double even = 0.0;
-  double odd = 0.0;
-  for (std::size_t k = Terms; k-- > 0;) {
-    if (k % 2 == 0)
-      even = even * u2 + coef[k];
-    else
-      odd = odd * u2 + coef[k];
+// One step of the Horner chain of power k: even or odd.
+template <std::size_t K, std::size_t N, class T>
+inline void horner_step(const std::array<double, N>& coef, T u2, T& even, T& odd) {
+  if constexpr (K % 2 == 0) {
+    even = even * u2 + coef[K];
+  } else {
+    odd = odd * u2 + coef[K];
   }
+}
+
+// Σ coef[k]·uᵏ over the first Terms coefficients, as two Horner chains in u²
+// (even and odd powers) that the processor runs side by side, written out
+// step by step from the highest power. u is a double or Lanes (lanes.hpp),
+// the same operations in each lane.
+template <std::size_t Terms, std::size_t N, class T>
+inline T polynomial_terms(const std::array<double, N>& coef, T u) {
+  static_assert(Terms >= 2 && Terms <= N);
+  const T u2 = u * u;
+  T even{};
+  T odd{};
+  [&]<std::size_t... I>(std::index_sequence<I...>) {
+    (horner_step<Terms - 1 - I>(coef, u2, even, odd), ...);
+  }(std::make_index_sequence<Terms>{});
   return even + u * odd;
 }
 
-template <std::size_t N>
-inline double polynomial(const std::array<double, N>& coef, double u) {
+template <std::size_t N, class T>
+inline T polynomial(const std::array<double, N>& coef, T u) {
   return polynomial_terms<N>(coef, u);
 }
 

@@ -6,10 +6,13 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <span>
 #include <vector>
 
 #include "quadrature.hpp"
 #include "plane_shapes.hpp"
+#include "tarniq/errors.hpp"
 #include "tarniq/gain.hpp"
 #include "tarniq/units.hpp"
 
@@ -103,6 +106,36 @@ TEST(PatternCuts, AreTheTwoSingleCuts) {
   EXPECT_EQ(cuts.h_plane_dbi, pattern_cut(horn, kFrequency, Plane::h, angles));
   const PatternCuts none = pattern_cuts(horn, kFrequency, {});
   EXPECT_TRUE(none.angles_deg.empty() && none.e_plane_dbi.empty() && none.h_plane_dbi.empty());
+}
+
+// Long lists are computed eight angles at a time; each value is still the
+// one a list of that angle alone gives, to the last bit: neighbouring angles
+// (one vector formula), scattered ones (lanes in different ranges of the
+// Fresnel functions), tails shorter than eight, in-phase and very large
+// apertures. The form that fills given storage gives the same values and
+// refuses storage of another size.
+TEST(PatternCut, ManyAnglesAtOnceAreEachAngleAlone) {
+  const PlaneShape shapes[] = {{10.0, 0.5, 8.0, 0.25}, {2.0, 0.45, 200.0, 0.01}, {6.0, 1e-12, 6.0, 1e-7},
+                               {3000.0, 40.0, 900.0, 2.0}};
+  std::mt19937 random(7);
+  std::uniform_real_distribution<double> anywhere(-180.0, 180.0);
+  std::vector<double> angles;
+  for (int i = 0; i < 203; ++i) angles.push_back(anywhere(random));
+  for (int i = 0; i < 333; ++i) angles.push_back(-1.0 + 0.0123 * i);
+  for (const PlaneShape& p : shapes) {
+    const Horn horn = horn_of(p);
+    for (const Plane plane : {Plane::e, Plane::h}) {
+      const std::vector<double> all = pattern_cut(horn, kFrequency, plane, angles);
+      std::vector<double> filled(angles.size());
+      pattern_cut(horn, kFrequency, plane, angles, filled);
+      EXPECT_EQ(filled, all);
+      for (std::size_t i = 0; i < angles.size(); ++i)
+        ASSERT_EQ(all[i], pattern_cut(horn, kFrequency, plane, std::span(&angles[i], 1))[0])
+            << "B_H = " << p.B_H << (plane == Plane::e ? ", E" : ", H") << " at " << angles[i];
+    }
+    std::vector<double> short_storage(angles.size() - 1);
+    EXPECT_THROW(pattern_cut(horn, kFrequency, Plane::e, angles, short_storage), InvalidArgument);
+  }
 }
 
 }  // namespace

@@ -26,16 +26,15 @@ std::string with_raises(const char* doc) {
 }
 
 Mapped<false> pattern_cut_values(const Horn& horn, double frequency_hz, Plane plane, const Values& angles_deg) {
-  const auto [values] = map_angles<1>(angles_deg, [horn, frequency_hz, plane](std::span<const double> angles) {
-    return std::array{pattern_cut(horn, frequency_hz, plane, angles)};
+  const auto [values] = map_angles<1>(angles_deg, [horn, frequency_hz, plane](auto angles, auto out) {
+    pattern_cut(horn, frequency_hz, plane, angles, out[0]);
   });
   return {values};
 }
 
 PatternCutValues pattern_cut_pair(const Horn& horn, double frequency_hz, const Values& angles_deg) {
-  auto [e, h] = map_angles<2>(angles_deg, [horn, frequency_hz](std::span<const double> angles) {
-    PatternCuts cuts = pattern_cuts(horn, frequency_hz, angles);
-    return std::array{std::move(cuts.e_plane_dbi), std::move(cuts.h_plane_dbi)};
+  auto [e, h] = map_angles<2>(angles_deg, [horn, frequency_hz](auto angles, auto out) {
+    pattern_cuts(horn, frequency_hz, angles, out[0], out[1]);
   });
   py::object angles =
       angles_deg.scalar ? py::object(py::float_(angles_deg.value)) : py::object(angles_deg.array.attr("copy")());
@@ -158,7 +157,9 @@ The aperture field is uniform across the E plane and cosine-tapered across
 the H plane, with quadratic phase, times the obliquity factor (1 + cos θ)/2;
 the value at θ is the boresight gain plus 20·log10|F(θ)/F(0)|. Aperture
 theory is trusted only to about ±90°. At ±180° the field vanishes: -inf.
-Angles symmetric about 0 (as np.linspace(-90, 90, n) gives) cost half as much.
+Angles symmetric about 0 exactly (angles[i] == -angles[-1 - i], as
+np.arange(-n, n + 1) * step gives; np.linspace rounds so that most are
+not) cost half as much.
 
 Parameters
 ----------

@@ -5,6 +5,7 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <algorithm>
 #include <array>
 #include <complex>
 #include <cstddef>
@@ -175,50 +176,62 @@ auto map_pair(const Values& first, const Values& second, Compute compute, std::s
   return Mapped<!std::is_same_v<Result, double>>{std::move(map_pairs(first, second, compute, least_per_part)[0])};
 }
 
-// compute(angles) -> std::array<std::vector<double>, N> of the library's
-// values at the angles, run in parts over the cores (mirrored_part, so that
-// a sweep symmetric about boresight stays symmetric in each part and the
-// library computes half of it; each value depends on its angle alone, so
-// the parts give what one call would), the GIL released. The N results as
-// floats for one angle, arrays of the input's shape otherwise. When a part
-// fails, one call over all the angles reports the library's own error.
+// compute(angles, out) writes the library's N values at each angle into
+// out, N spans of the angles' size. Run over the cores in parts that write
+// straight into the result arrays, the GIL released. Of a list symmetric
+// about its middle (a sweep about boresight) only the second half is
+// computed and then mirrored: the library's values depend on |θ| alone, so
+// this gives what one call over the list would. The N results as floats for
+// one angle, arrays of the input's shape otherwise. When a part fails, one
+// call over all the angles reports the library's own error.
 template <std::size_t N, class Compute>
 std::array<py::object, N> map_angles(const Values& angles, Compute compute) {
+  using Outputs = std::array<std::span<double>, N>;
+  const std::span<const double> all = angles.span();
   std::array<py::object, N> objects;
   if (angles.scalar) {
-    std::array<std::vector<double>, N> values;
+    std::array<double, N> values{};
+    Outputs out;
+    for (std::size_t i = 0; i < N; ++i) out[i] = std::span<double>(&values[i], 1);
     {
       py::gil_scoped_release unlocked;
-      values = compute(angles.span());
+      compute(all, out);
     }
-    for (std::size_t i = 0; i < N; ++i) objects[i] = py::float_(values[i].at(0));
+    for (std::size_t i = 0; i < N; ++i) objects[i] = py::float_(values[i]);
     return objects;
   }
   const std::vector<py::ssize_t> shape = angles.shape();
   std::array<py::array_t<double>, N> arrays;
-  std::array<double*, N> out{};
+  Outputs out;
   for (std::size_t i = 0; i < N; ++i) {
     arrays[i] = py::array_t<double>(shape);
-    out[i] = arrays[i].mutable_data();
+    out[i] = std::span<double>(arrays[i].mutable_data(), all.size());
   }
-  const std::span<const double> all = angles.span();
   {
     py::gil_scoped_release unlocked;
-    const std::size_t parts = part_count(all.size(), light_work);
+    const std::size_t n = all.size();
+    const std::size_t mirrored = is_mirrored(all) ? n / 2 : 0;  // values copied from the second half
+    const std::span<const double> computed = all.subspan(mirrored);
+    const std::size_t parts = part_count(computed.size(), light_work);
     try {
       run_parts(parts, [&](std::size_t part) {
-        const std::vector<std::size_t> items = mirrored_part(all.size(), parts, part);
-        std::vector<double> chosen(items.size());
-        for (std::size_t k = 0; k < items.size(); ++k) chosen[k] = all[items[k]];
-        const std::array<std::vector<double>, N> values = compute(std::span<const double>(chosen));
-        for (std::size_t i = 0; i < N; ++i)
-          for (std::size_t k = 0; k < items.size(); ++k) out[i][items[k]] = values[i][k];
+        const ItemRange range = part_range(computed.size(), parts, part);
+        Outputs piece;
+        for (std::size_t i = 0; i < N; ++i) piece[i] = out[i].subspan(mirrored + range.begin, range.size());
+        compute(computed.subspan(range.begin, range.size()), piece);
       });
     } catch (...) {
-      if (parts == 1) throw;
-      compute(all);  // throws the error the library gives for the whole list
+      std::array<std::vector<double>, N> scratch;
+      Outputs whole;
+      for (std::size_t i = 0; i < N; ++i) {
+        scratch[i].resize(n);
+        whole[i] = scratch[i];
+      }
+      compute(all, whole);  // throws the error the library gives for the whole list
       throw;
     }
+    for (std::size_t i = 0; i < N; ++i)
+      for (std::size_t k = 0; k < mirrored; ++k) out[i][k] = out[i][n - 1 - k];
   }
   for (std::size_t i = 0; i < N; ++i) objects[i] = std::move(arrays[i]);
   return objects;

@@ -1,4 +1,4 @@
-// Splitting work over threads: how many parts, running them, and parts that keep a list's symmetry.
+// Splitting work over threads: how many parts, running them, and which items each part takes.
 #include "parallel.hpp"
 
 #include <algorithm>
@@ -37,16 +37,15 @@ void run_parts(std::size_t parts, const std::function<void(std::size_t index)>& 
     if (failure) std::rethrow_exception(failure);
 }
 
-std::vector<std::size_t> mirrored_part(std::size_t count, std::size_t parts, std::size_t index) {
-  const std::size_t half = count / 2;
-  const std::size_t begin = half * index / parts;
-  const std::size_t end = half * (index + 1) / parts;
-  std::vector<std::size_t> items;
-  items.reserve(2 * (end - begin) + 1);
-  for (std::size_t i = begin; i < end; ++i) items.push_back(i);
-  if (count % 2 == 1 && index + 1 == parts) items.push_back(half);
-  for (std::size_t i = count - end; i < count - begin; ++i) items.push_back(i);
-  return items;
+ItemRange part_range(std::size_t count, std::size_t parts, std::size_t index) {
+  return {count * index / parts, count * (index + 1) / parts};
+}
+
+bool is_mirrored(std::span<const double> values) {
+  const std::size_t n = values.size();
+  for (std::size_t i = 0; i < n / 2; ++i)
+    if (values[i] != -values[n - 1 - i]) return false;
+  return true;
 }
 
 }  // namespace tarniq::python

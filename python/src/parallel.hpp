@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <span>
 #include <vector>
 
 namespace tarniq::python {
@@ -22,10 +23,18 @@ std::size_t part_count(std::size_t count, std::size_t least_per_part);
 // exception of the lowest-numbered one, after every thread has ended.
 void run_parts(std::size_t parts, const std::function<void(std::size_t index)>& part);
 
-// The items of part `index` of `count` items split into `parts`: a range of
-// the first half with its mirror image in the second (the middle item of an
-// odd count in the last part), so that a list symmetric about its middle is
-// symmetric in every part.
-std::vector<std::size_t> mirrored_part(std::size_t count, std::size_t parts, std::size_t index);
+// Items begin ... end - 1 of a list.
+struct ItemRange {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+  [[nodiscard]] std::size_t size() const { return end - begin; }
+};
+
+// Part `index` of `count` items split into `parts` ranges of nearly one size.
+ItemRange part_range(std::size_t count, std::size_t parts, std::size_t index);
+
+// Whether a list reads the same negated and reversed (values[i] ==
+// -values[n-1-i]), as a sweep about boresight built as k·step does.
+bool is_mirrored(std::span<const double> values);
 
 }  // namespace tarniq::python

@@ -83,7 +83,7 @@ def test_non_numbers_are_refused(value):
 
 
 # A long array is computed in parts on the cores: the parts give what single calls give,
-# for sweeps symmetric about boresight (halved by the library in every part) or not.
+# for sweeps symmetric about boresight (their second half computed, then mirrored) or not.
 @settings(max_examples=25, deadline=None)
 @given(
     count=st.integers(min_value=16384, max_value=70000),

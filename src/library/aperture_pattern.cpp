@@ -36,34 +36,34 @@ template <class T>
 using Complex = PhasorOf<T>;
 
 template <class A, class B>
-auto operator+(PhasorOf<A> a, PhasorOf<B> b) {
+TARNIQ_LANES_INLINE auto operator+(PhasorOf<A> a, PhasorOf<B> b) {
   return PhasorOf<decltype(a.re + b.re)>{a.re + b.re, a.im + b.im};
 }
 template <class A, class B>
-auto operator-(PhasorOf<A> a, PhasorOf<B> b) {
+TARNIQ_LANES_INLINE auto operator-(PhasorOf<A> a, PhasorOf<B> b) {
   return PhasorOf<decltype(a.re - b.re)>{a.re - b.re, a.im - b.im};
 }
 template <class A, class B>
-auto operator*(PhasorOf<A> a, PhasorOf<B> b) {
+TARNIQ_LANES_INLINE auto operator*(PhasorOf<A> a, PhasorOf<B> b) {
   return PhasorOf<decltype(a.re * b.re)>{a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
 }
 template <class T>
-Complex<T> conj(Complex<T> a) {
+TARNIQ_LANES_INLINE Complex<T> conj(Complex<T> a) {
   return {a.re, -a.im};
 }
 template <class T>
-T norm(Complex<T> a) {
+TARNIQ_LANES_INLINE T norm(Complex<T> a) {
   return a.re * a.re + a.im * a.im;
 }
 using detail::select;
 template <class Mask, class T>
-Complex<T> select(Mask where, Complex<T> a, Complex<T> b) {
+TARNIQ_LANES_INLINE Complex<T> select(Mask where, Complex<T> a, Complex<T> b) {
   return {select(where, a.re, b.re), select(where, a.im, b.im)};
 }
 
 // e^(jπx)
 template <class T>
-Complex<T> phasor_pi(T x) {
+TARNIQ_LANES_INLINE Complex<T> phasor_pi(T x) {
   const CosSinOf<T> p = cos_sin_pi(x);
   return {p.cos, p.sin};
 }
@@ -71,7 +71,7 @@ Complex<T> phasor_pi(T x) {
 // The rotating part of e^(jψ)·E(t): σ·j·(f + jg)·e^(j(ψ - φ)) at t, given
 // relative = e^(j(ψ - φ)).
 template <class T>
-Complex<T> rotating_part(T t, Complex<T> relative) {
+TARNIQ_LANES_INLINE Complex<T> rotating_part(T t, Complex<T> relative) {
   const FresnelAuxiliaryOf<T> h = fresnel_auxiliary(magnitude(t));
   const T sigma = select(t < 0.0, splat<T>(-1.0), splat<T>(1.0));  // E is odd in t
   // σ·j·(f + jg) = σ·(-g + jf)
@@ -80,7 +80,7 @@ Complex<T> rotating_part(T t, Complex<T> relative) {
 
 // T(u) = e^(jψ)·[E(t₂) - E(t₁)] of the uniform aperture, with rotation = e^(jπu).
 template <class T>
-Complex<T> uniform_term(const ApertureCut& cut, T u, Complex<T> rotation) {
+TARNIQ_LANES_INLINE Complex<T> uniform_term(const ApertureCut& cut, T u, Complex<T> rotation) {
   const double four_s = 4.0 * cut.phase_deviation;
   const T t2 = (four_s - u) * cut.inverse_two_root_s;
   const T t1 = (-four_s - u) * cut.inverse_two_root_s;
@@ -117,7 +117,7 @@ double in_phase_power(Taper taper, double u) {
 // F(u) with the normalization still to be applied: its phase is the far
 // field's, referred to the aperture centre.
 template <class T>
-Complex<T> unnormalized_field(const ApertureCut& cut, T u) {
+TARNIQ_LANES_INLINE Complex<T> unnormalized_field(const ApertureCut& cut, T u) {
   const Complex<T> rotation = phasor_pi(u);
   if (cut.taper == Taper::uniform) return uniform_term(cut, u, rotation);
   // cos(πx/a) = (e^(jπx/a) + e^(-jπx/a))/2: u shifted by ±1/2, e^(jπ(u ± 1/2)) = ±j·e^(jπu)
@@ -128,14 +128,14 @@ Complex<T> unnormalized_field(const ApertureCut& cut, T u) {
 
 // |F(u)/F(0)|²
 template <class T>
-T aperture_power(const ApertureCut& cut, T u) {
+TARNIQ_LANES_INLINE T aperture_power(const ApertureCut& cut, T u) {
   if (cut.in_phase) return each_lane(u, [&cut](double v) { return in_phase_power(cut.taper, v); });
   return norm(unnormalized_field(cut, u)) / cut.boresight_power;
 }
 
 // relative_power, for one angle or eight
 template <class T>
-T power_toward(const ApertureCut& cut, T sin_theta, T cos_theta) {
+TARNIQ_LANES_INLINE T power_toward(const ApertureCut& cut, T sin_theta, T cos_theta) {
   const T u = cut.size * magnitude(sin_theta);
   const T obliquity = (1.0 + cos_theta) / 2.0;
   return aperture_power(cut, u) * obliquity * obliquity;
@@ -143,7 +143,7 @@ T power_toward(const ApertureCut& cut, T sin_theta, T cos_theta) {
 
 // relative_power at θ (degrees) from the sine and cosine of |θ|
 template <class T>
-T power_at_angle(const ApertureCut& cut, T angle_deg) {
+TARNIQ_LANES_INLINE T power_at_angle(const ApertureCut& cut, T angle_deg) {
   const CosSinOf<T> direction = cos_sin_pi(magnitude(angle_deg) / 180.0);
   return power_toward(cut, direction.sin, direction.cos);
 }
@@ -177,9 +177,8 @@ double relative_power(const ApertureCut& cut, double sin_theta, double cos_theta
 
 // Eight angles at a time; clones for wider vector units are chosen when the
 // program starts, where the compiler and processor have them (lanes.hpp).
-TARNIQ_LANES_CLONES [[gnu::flatten]] void relative_powers_at(const ApertureCut& cut,
-                                                           std::span<const double> angles_deg,
-                                                           std::span<double> powers) {
+TARNIQ_LANES_CLONES void relative_powers_at(const ApertureCut& cut, std::span<const double> angles_deg,
+                                            std::span<double> powers) {
   std::size_t i = 0;
   for (; i + kLaneCount <= angles_deg.size(); i += kLaneCount) {
     Lanes angles;

@@ -49,7 +49,7 @@ inline double reduce_modulo_2(double x) {
 // first modulo 2 and then to f in [-1/4, 1/4] and a quarter turn, so large
 // arguments keep their phase and multiples of 1/2 give exact zeros and ones.
 template <class T>
-inline CosSinOf<T> cos_sin_pi(T x) {
+TARNIQ_LANES_INLINE CosSinOf<T> cos_sin_pi(T x) {
   using namespace series;
   const T half = x / 2.0;
   // in Lanes as reduce_modulo_2 does it, while no lane needs fmod

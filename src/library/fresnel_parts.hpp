@@ -46,14 +46,14 @@ inline std::size_t piece_index(double x) {
 
 // f and g on piece i, for x (a double or Lanes) within it
 template <class T>
-inline FresnelAuxiliaryOf<T> auxiliary_polynomial(std::size_t i, T x) {
+TARNIQ_LANES_INLINE FresnelAuxiliaryOf<T> auxiliary_polynomial(std::size_t i, T x) {
   const T y = 2.0 * (x - static_cast<double>(i) * kPieceWidth) / kPieceWidth - 1.0;
   const PolynomialPiece& p = kPolynomialPieces[i];
   return {polynomial(p.f, y), polynomial(p.g, y)};
 }
 
 template <std::size_t Terms, class T>
-inline FresnelAuxiliaryOf<T> auxiliary_asymptotic(T x) {
+TARNIQ_LANES_INLINE FresnelAuxiliaryOf<T> auxiliary_asymptotic(T x) {
   const T pix = kPi * x;
   const T z = pix * x;  // πx²; overflows to inf for huge x, making g zero
   const T w = 1.0 / (z * z);
@@ -76,7 +76,7 @@ inline FresnelAuxiliary fresnel_auxiliary(double x) {
 // f and g in each lane, the values fresnel_auxiliary gives. Lanes of one
 // range (and one piece) share the vector formula; a pattern cut's lanes are
 // neighbouring angles, so they nearly always do.
-inline FresnelAuxiliaryOf<Lanes> fresnel_auxiliary(Lanes x) {
+TARNIQ_LANES_INLINE FresnelAuxiliaryOf<Lanes> fresnel_auxiliary(Lanes x) {
   using namespace fresnel_tables;
   const double low = smallest_lane(x);
   const double high = largest_lane(x);

@@ -11,8 +11,11 @@
 #include <cstddef>
 #include <cstdint>
 
-// GCC notes that passing Lanes by value differs between vector units; they
-// never leave the library's own inline code, so no caller sees that ABI.
+// Where Lanes are passed depends on the vector unit code is compiled for
+// (registers of its width, or memory), and GCC warns of that. Lanes never
+// cross a call: every function that takes or gives them is forced inline
+// (TARNIQ_LANES_INLINE), even in unoptimized builds, so each clone of a loop
+// holds its own copy of all of them.
 #if defined(__clang__)
 #if __has_warning("-Wpsabi")
 #pragma clang diagnostic ignored "-Wpsabi"
@@ -41,9 +44,11 @@ using Lanes = double __attribute__((vector_size(kLaneCount * sizeof(double))));
 using LaneMask = decltype(Lanes{} < Lanes{});
 using LaneBits = LaneMask;
 
+#define TARNIQ_LANES_INLINE [[gnu::always_inline]] inline
+
 // The value in every lane.
 template <class T>
-inline T splat(double value) {
+TARNIQ_LANES_INLINE T splat(double value) {
   if constexpr (sizeof(T) == sizeof(double)) {
     return value;
   } else {
@@ -54,41 +59,41 @@ inline T splat(double value) {
 inline bool any(bool holds) { return holds; }
 inline bool all(bool holds) { return holds; }
 // without branches, so that the compiler can reduce the lanes in vector registers
-inline bool any(LaneMask holds) {
+TARNIQ_LANES_INLINE bool any(LaneMask holds) {
   std::int64_t found = 0;
   for (std::size_t i = 0; i < kLaneCount; ++i) found |= holds[i];
   return found != 0;
 }
-inline bool all(LaneMask holds) {
+TARNIQ_LANES_INLINE bool all(LaneMask holds) {
   std::int64_t found = -1;
   for (std::size_t i = 0; i < kLaneCount; ++i) found &= holds[i];
   return found != 0;
 }
 
 inline bool both(bool a, bool b) { return a && b; }
-inline LaneMask both(LaneMask a, LaneMask b) { return a & b; }
+TARNIQ_LANES_INLINE LaneMask both(LaneMask a, LaneMask b) { return a & b; }
 
 // where ? a : b, lane by lane
 inline double select(bool where, double a, double b) { return where ? a : b; }
-inline Lanes select(LaneMask where, Lanes a, Lanes b) {
+TARNIQ_LANES_INLINE Lanes select(LaneMask where, Lanes a, Lanes b) {
   return reinterpret_cast<Lanes>((where & reinterpret_cast<LaneBits>(a)) | (~where & reinterpret_cast<LaneBits>(b)));
 }
 
 // |x|, clearing the sign bit as fabs does
 inline double magnitude(double x) { return std::fabs(x); }
-inline Lanes magnitude(Lanes x) {
+TARNIQ_LANES_INLINE Lanes magnitude(Lanes x) {
   constexpr std::int64_t kAllButSign = 0x7fffffffffffffff;
   return reinterpret_cast<Lanes>(reinterpret_cast<LaneBits>(x) & kAllButSign);
 }
 
 inline double smallest_lane(double x) { return x; }
 inline double largest_lane(double x) { return x; }
-inline double smallest_lane(Lanes x) {
+TARNIQ_LANES_INLINE double smallest_lane(Lanes x) {
   double result = x[0];
   for (std::size_t i = 1; i < kLaneCount; ++i) result = x[i] < result ? x[i] : result;
   return result;
 }
-inline double largest_lane(Lanes x) {
+TARNIQ_LANES_INLINE double largest_lane(Lanes x) {
   double result = x[0];
   for (std::size_t i = 1; i < kLaneCount; ++i) result = x[i] > result ? x[i] : result;
   return result;
@@ -101,7 +106,7 @@ inline double each_lane(double x, Function function) {
   return function(x);
 }
 template <class Function>
-inline Lanes each_lane(Lanes x, Function function) {
+TARNIQ_LANES_INLINE Lanes each_lane(Lanes x, Function function) {
   Lanes result{};
   for (std::size_t i = 0; i < kLaneCount; ++i) result[i] = function(x[i]);
   return result;

@@ -25,9 +25,12 @@ namespace tarniq {
 // phase), and between the listed angles power and phase are interpolated
 // linearly in dB and degrees. Power outside the listed angles counts as zero.
 // Levels lie below largest_pattern_level_db: a thousand dB is beyond any
-// feed, and the power of a level past 3000 dB is no double (deep nulls, far
-// below, are taken as they come).
+// feed, and the power of a level past 3000 dB is no double. A level below
+// no_field_below_db counts as no field: its field is nothing, and
+// interpolated in dB from a neighbour thousands of dB above it would leave
+// no power between them for the integrals to find.
 inline constexpr double largest_pattern_level_db = 1000.0;
+inline constexpr double no_field_below_db = -1000.0;
 
 struct TabulatedFeed {
   std::vector<double> angles_deg;

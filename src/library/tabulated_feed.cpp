@@ -74,7 +74,8 @@ TabulatedField::TabulatedField(const TabulatedFeed& feed) {
   const auto point = [&](std::size_t i, Plane plane) {
     const std::vector<double>& levels = plane == Plane::e ? feed.e_plane_db : feed.h_plane_db;
     const std::vector<double>& phases = plane == Plane::e ? feed.e_phase_deg : feed.h_phase_deg;
-    return Point{levels[i], phases.empty() ? 0.0 : phases[i]};
+    const double level = levels[i] < no_field_below_db ? kNoField : levels[i];
+    return Point{level, phases.empty() ? 0.0 : phases[i]};
   };
   // Fold: walk outward from θ = 0 on both sides at once, merging |θ| that appear twice.
   std::size_t right = 0;

@@ -206,5 +206,23 @@ TEST(DishIllumination, GeometryAndRefusals) {
   });
 }
 
+// A level far below any feed's (a null written as -3e14 dB) counts as no
+// field: the dish is what it is with that level left empty, where
+// interpolating in dB toward it left the integrals no power at all.
+TEST(DishIllumination, LevelsFarBelowAreNoField) {
+  const auto feed = [](double null_db) {
+    return TabulatedFeed{{-45.0, 0.0, 81.0}, {-3.0, 59.0, null_db}, {-4.0, 59.0, kNoField}, {}, {}, 0.0};
+  };
+  const std::vector<double> edges = {30.0, 64.0, 120.0};
+  const std::vector<DishIllumination> deep = dish_illumination(feed(-3.1e14), edges);
+  const std::vector<DishIllumination> empty = dish_illumination(feed(kNoField), edges);
+  for (std::size_t i = 0; i < edges.size(); ++i) {
+    EXPECT_EQ(deep[i].aperture, empty[i].aperture);
+    EXPECT_EQ(deep[i].spillover, empty[i].spillover);
+    EXPECT_GT(deep[i].aperture, 0.0);
+  }
+  EXPECT_NE(dish_illumination(feed(-999.0), edges)[1].spillover, empty[1].spillover);  // still a level
+}
+
 }  // namespace
 }  // namespace tarniq

@@ -86,8 +86,9 @@ void bind_feed_types(py::module_& m) {
       R"doc(A feed known by its two principal-plane cuts (a measured or simulated pattern).
 
 Angles off boresight in degrees, ascending, within [-180, 180]; levels
-relative, in dB with any reference (-inf for no field); phases in degrees,
-empty for a feed in phase. frequency_hz (Hz) is needed only to displace
+relative, in dB with any reference, none above 1000 dB (-inf, or any
+level below -1000 dB, for no field); phases in degrees, empty for a feed
+in phase. frequency_hz (Hz) is needed only to displace
 the feed (FeedPosition).
 )doc",
       required("angles_deg", &TabulatedFeed::angles_deg, "the cuts' angles off boresight, degrees"),

@@ -162,7 +162,7 @@ TEST(FeedVerbs, BadPatternFilesAreRefused) {
       {"angle_deg,e_plane_dbi,h_plane_dbi\n0,1,1\n5,0\n", "line 3: has 2 fields, fewer than the header's columns"},
       {"angle_deg,e_plane_dbi,h_plane_dbi\n0,\"1,1\n", "line 2: has a quoted field that never closes"},
       {"angle_deg,e_plane_dbi,h_plane_dbi\n0,\"1\"x,1\n", "line 2: has text after a closing quote"},
-      {"angle_deg,e_plane_dbi,h_plane_dbi\n0,,\n5,,\n", "line 3: ends without a level in any row"},
+      {"angle_deg,e_plane_dbi,h_plane_dbi\n0,,\n5,-2000,\n", "line 3: ends without a level in any row"},
       {"angle_deg,e_plane_dbi,h_plane_dbi\n-5,0,0\n5,0,0\n",
        "line 3: ends with fewer than two angles (θ and -θ count as one)"},
       {"angle_deg,e_plane_dbi,h_plane_dbi,e_phase_deg,h_phase_deg\n0,1,1,0,0\n5,0,0,,0\n",

@@ -138,7 +138,8 @@ class RowReader {
     return scan.value;
   }
 
-  // A level, or no field for an empty one or -inf.
+  // A level, or no field for an empty one, -inf or one below no_field_below_db
+  // (as the dish takes it, so that a file with a level has some field).
   double level(Column c) const {
     std::string lower(text(c));
     std::transform(lower.begin(), lower.end(), lower.begin(), [](char ch) { return static_cast<char>(std::tolower(static_cast<unsigned char>(ch))); });
@@ -146,7 +147,7 @@ class RowReader {
     const double value = number(c);
     if (!(value <= largest_pattern_level_db))
       fail(c, in_quotes(text(c)) + " is above " + short_text(largest_pattern_level_db, 0) + " dB, more than any feed has");
-    return value;
+    return value < no_field_below_db ? kNoField : value;
   }
 
   // A phase; empty only beside no field, where it does not matter.

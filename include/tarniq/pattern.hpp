@@ -1,6 +1,7 @@
 // Radiation pattern cuts of a pyramidal horn in its E and H planes.
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <vector>
 
@@ -28,6 +29,11 @@ namespace tarniq {
 // sizes differ; values_dbi is left unspecified when it throws.
 void pattern_cut(const Horn& horn, double frequency_hz, Plane plane, std::span<const double> angles_deg,
                  std::span<double> values_dbi);
+
+// How many leading values of a cut at these angles are copies, not
+// computations: n/2 for a list symmetric about 0 (angles[i] ==
+// -angles[n-1-i] exactly), whose first half mirrors its second; else 0.
+[[nodiscard]] std::size_t mirrored_angle_count(std::span<const double> angles_deg);
 
 // Both cuts at the same angles.
 struct PatternCuts {

@@ -20,6 +20,7 @@
 
 #include "parallel.hpp"
 #include "tarniq/design.hpp"
+#include "tarniq/pattern.hpp"
 #include "tarniq/units.hpp"
 #include "tarniq/warnings.hpp"
 
@@ -210,7 +211,7 @@ std::array<py::object, N> map_angles(const Values& angles, Compute compute) {
   {
     py::gil_scoped_release unlocked;
     const std::size_t n = all.size();
-    const std::size_t mirrored = is_mirrored(all) ? n / 2 : 0;  // values copied from the second half
+    const std::size_t mirrored = mirrored_angle_count(all);  // values copied from the second half
     const std::span<const double> computed = all.subspan(mirrored);
     const std::size_t parts = part_count(computed.size(), light_work);
     try {

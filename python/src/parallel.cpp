@@ -41,11 +41,4 @@ ItemRange part_range(std::size_t count, std::size_t parts, std::size_t index) {
   return {count * index / parts, count * (index + 1) / parts};
 }
 
-bool is_mirrored(std::span<const double> values) {
-  const std::size_t n = values.size();
-  for (std::size_t i = 0; i < n / 2; ++i)
-    if (values[i] != -values[n - 1 - i]) return false;
-  return true;
-}
-
 }  // namespace tarniq::python

@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <span>
 #include <vector>
 
 namespace tarniq::python {
@@ -32,9 +31,5 @@ struct ItemRange {
 
 // Part `index` of `count` items split into `parts` ranges of nearly one size.
 ItemRange part_range(std::size_t count, std::size_t parts, std::size_t index);
-
-// Whether a list reads the same negated and reversed (values[i] ==
-// -values[n-1-i]), as a sweep about boresight built as k·step does.
-bool is_mirrored(std::span<const double> values);
 
 }  // namespace tarniq::python

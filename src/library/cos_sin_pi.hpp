@@ -36,13 +36,21 @@ inline constexpr double kRoundingShift = 6755399441055744.0;
 
 }  // namespace series
 
-// x - 2·round(x/2), in [-1, 1]: exact, as both terms lie within a factor 2 of x.
-inline double reduce_modulo_2(double x) {
+// Below this |x/2| the rounding shift rounds x/2 to an integer.
+inline constexpr double kRoundableHalf = 2251799813685248.0;  // 2^51
+
+// x - 2·round(x/2), in [-1, 1], for |x/2| below kRoundableHalf: exact, as
+// both terms lie within a factor 2 of x.
+template <class T>
+TARNIQ_LANES_INLINE T reduce_roundable_modulo_2(T x) {
   using series::kRoundingShift;
-  const double half = x / 2.0;
-  return std::fabs(half) < 2251799813685248.0  // 2^51
-             ? x - 2.0 * ((half + kRoundingShift) - kRoundingShift)
-             : std::fmod(x, 2.0);
+  const T half = x / 2.0;
+  return x - 2.0 * ((half + kRoundingShift) - kRoundingShift);
+}
+
+// The same for any finite x.
+inline double reduce_modulo_2(double x) {
+  return std::fabs(x / 2.0) < kRoundableHalf ? reduce_roundable_modulo_2(x) : std::fmod(x, 2.0);
 }
 
 // cos(πx) and sin(πx) for finite x, a double or Lanes. x is reduced exactly,
@@ -51,11 +59,8 @@ inline double reduce_modulo_2(double x) {
 template <class T>
 TARNIQ_LANES_INLINE CosSinOf<T> cos_sin_pi(T x) {
   using namespace series;
-  const T half = x / 2.0;
-  // in Lanes as reduce_modulo_2 does it, while no lane needs fmod
-  const T r = all(magnitude(half) < 2251799813685248.0)  // 2^51
-                  ? x - 2.0 * ((half + kRoundingShift) - kRoundingShift)
-                  : each_lane(x, reduce_modulo_2);
+  // all lanes at once while no lane needs fmod
+  const T r = all(magnitude(x / 2.0) < kRoundableHalf) ? reduce_roundable_modulo_2(x) : each_lane(x, reduce_modulo_2);
   const T quarter = (2.0 * r + kRoundingShift) - kRoundingShift;  // -2 ... 2
   const T f = r - quarter / 2.0;
   const T f2 = f * f;

@@ -42,7 +42,6 @@ using Lanes = double __attribute__((vector_size(kLaneCount * sizeof(double))));
 // A comparison of Lanes: all bits set in the lanes where it holds; also the
 // lanes' bits, for select and magnitude.
 using LaneMask = decltype(Lanes{} < Lanes{});
-using LaneBits = LaneMask;
 
 #define TARNIQ_LANES_INLINE [[gnu::always_inline]] inline
 
@@ -76,18 +75,16 @@ TARNIQ_LANES_INLINE LaneMask both(LaneMask a, LaneMask b) { return a & b; }
 // where ? a : b, lane by lane
 inline double select(bool where, double a, double b) { return where ? a : b; }
 TARNIQ_LANES_INLINE Lanes select(LaneMask where, Lanes a, Lanes b) {
-  return reinterpret_cast<Lanes>((where & reinterpret_cast<LaneBits>(a)) | (~where & reinterpret_cast<LaneBits>(b)));
+  return reinterpret_cast<Lanes>((where & reinterpret_cast<LaneMask>(a)) | (~where & reinterpret_cast<LaneMask>(b)));
 }
 
 // |x|, clearing the sign bit as fabs does
 inline double magnitude(double x) { return std::fabs(x); }
 TARNIQ_LANES_INLINE Lanes magnitude(Lanes x) {
   constexpr std::int64_t kAllButSign = 0x7fffffffffffffff;
-  return reinterpret_cast<Lanes>(reinterpret_cast<LaneBits>(x) & kAllButSign);
+  return reinterpret_cast<Lanes>(reinterpret_cast<LaneMask>(x) & kAllButSign);
 }
 
-inline double smallest_lane(double x) { return x; }
-inline double largest_lane(double x) { return x; }
 TARNIQ_LANES_INLINE double smallest_lane(Lanes x) {
   double result = x[0];
   for (std::size_t i = 1; i < kLaneCount; ++i) result = x[i] < result ? x[i] : result;

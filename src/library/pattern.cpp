@@ -24,29 +24,14 @@ void check_angles(std::span<const double> angles_deg) {
   }
 }
 
-// A list symmetric about 0 (angles[i] = -angles[n-1-i], the usual sweep).
-bool is_symmetric(std::span<const double> angles_deg) {
-  const std::size_t n = angles_deg.size();
-  for (std::size_t i = 0; i < n / 2; ++i) {
-    if (angles_deg[i] != -angles_deg[n - 1 - i]) return false;
-  }
-  return true;
-}
-
-// The angles whose values must be computed: the second half of a symmetric
-// list (the cut is even in θ, and taking |θ| makes mirrored angles give
-// identical values), else all.
-std::span<const double> angles_to_compute(std::span<const double> angles_deg) {
-  return is_symmetric(angles_deg) ? angles_deg.subspan(angles_deg.size() / 2) : angles_deg;
-}
-
-// The cut in dBi at the angles, the first values of `values`; the rest of a
-// symmetric list is their mirror image. At ±180° the obliquity factor
+// The cut in dBi at the angles. Of a symmetric list only the second half is
+// computed and the first mirrors it: the cut is even in θ, and taking |θ|
+// makes mirrored angles give identical values. At ±180° the obliquity factor
 // vanishes: -infinity.
 void fill_cut(const detail::ApertureCut& cut, double gain_dbi, std::span<const double> angles_deg,
               std::span<double> values) {
-  const std::span<const double> computed = angles_to_compute(angles_deg);
-  const std::size_t offset = angles_deg.size() - computed.size();
+  const std::size_t offset = mirrored_angle_count(angles_deg);
+  const std::span<const double> computed = angles_deg.subspan(offset);
   const std::span<double> own = values.subspan(offset);
   detail::relative_powers_at(cut, computed, own);
   for (std::size_t i = 0; i < computed.size(); ++i) {
@@ -68,6 +53,14 @@ void check_storage(std::span<const double> angles_deg, std::span<double> values)
 }
 
 }  // namespace
+
+std::size_t mirrored_angle_count(std::span<const double> angles_deg) {
+  const std::size_t n = angles_deg.size();
+  for (std::size_t i = 0; i < n / 2; ++i) {
+    if (angles_deg[i] != -angles_deg[n - 1 - i]) return 0;
+  }
+  return n / 2;
+}
 
 void pattern_cut(const Horn& horn, double frequency_hz, Plane plane, std::span<const double> angles_deg,
                  std::span<double> values_dbi) {
